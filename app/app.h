@@ -1,0 +1,16 @@
+// Start-up, the pop-up menu and the orderly exit.
+#pragma once
+
+// The GLUT window identifier; written once at start-up, read at exit.
+extern int main_window;
+
+// Opens the window, registers the callbacks, builds the menu, sets the
+// start-up view and prints the help text: everything main does before it
+// hands control to the GLUT event loop.
+void start_up(int* argc, char** argv);
+
+// The single way out: finish drawing, destroy the window, exit with status 0.
+[[noreturn]] void quit_program();
+
+void create_menus();
+void main_menu(int value);

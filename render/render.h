@@ -1,0 +1,15 @@
+// The frame and the two models drawn beside the ship.
+#pragma once
+
+// GLUT display callback: draws one whole frame from view_state.
+void display();
+
+// The yellow three-armed target 7.5 above the ship's origin.
+void draw_landing_target();
+
+// The space-station model beside the ship.
+void draw_station();
+
+// Converts to int by truncation toward zero, saturating at the int range;
+// not-a-number gives 0.
+int saturating_int(float value);

@@ -1,0 +1,3 @@
+#include "render/render.h"
+
+void draw_station() {}

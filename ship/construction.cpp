@@ -1,0 +1,105 @@
+#include "ship/ship.h"
+
+#include <GL/gl.h>
+
+#include "view/view_state.h"
+
+using namespace palette;
+
+constexpr int all_decks = 16;
+constexpr float deck_height = 2.5f;
+// The upright tubes stand in for the tube rooms until those are built.
+constexpr int last_step_with_upright_tubes = 16;
+
+int block_total() { return ship_block_count + 1; }
+
+static bool on_shown_deck(const Block& b)
+{
+    return view_state.deck_shown == all_decks ||
+           view_state.deck_shown * deck_height == b.z0;
+}
+
+static void draw_block(const Block& b, int draw_argument)
+{
+    if (b.floor_routine)
+        b.floor_routine(draw_argument);
+    if (b.draw_routine)
+        b.draw_routine(draw_argument);
+    if (b.ceiling_routine)
+        b.ceiling_routine(draw_argument);
+}
+
+// The counter selects a prefix of the construction sequence; the deck filter
+// then picks the blocks of one deck out of that prefix.
+void draw_ship(int draw_argument)
+{
+    current_block = block_sequence[0];
+    if (view_state.blocks_shown <= last_step_with_upright_tubes)
+        draw_upright_tubes();
+    for (int i = 0; current_block && i < view_state.blocks_shown;) {
+        if (on_shown_deck(*current_block))
+            draw_block(*current_block, draw_argument);
+        current_block = block_sequence[++i];
+    }
+    if (view_state.show_hull)
+        draw_hull();
+}
+
+// A column, its sleeve and its core, upright from the base point.
+struct TubePart {
+    const float* colour;
+    double radius, length;
+};
+
+static const TubePart tube_parts[] = {
+    // colour     radius  length
+    {red,         1.5,    20},  // column
+    {mid_gray,    1.6,    18},  // sleeve
+    {dark_gray,   1.4,    18},  // core
+};
+
+static void draw_upright_tube(float x, float y, float z)
+{
+    for (const TubePart& p : tube_parts) {
+        glPushMatrix();
+        glTranslatef(x, y, z);
+        glColor3fv(p.colour);
+        draw_cylinder(p.radius, p.radius, p.length, 10);
+        glPopMatrix();
+    }
+}
+
+void draw_upright_tubes()
+{
+    draw_upright_tube(8, -4.2f, 27);
+    draw_upright_tube(8, 4.2f, 24.5f);
+}
+
+// Hull sections, each an open cylinder from its start point toward -x.
+struct HullSection {
+    float x, z;  // start point, on the centre line y = 0
+    const float* colour;
+    double base_radius, top_radius, length;
+};
+
+static const HullSection hull_sections[] = {
+    // x    z      colour         base   top    length
+    {26,  9.5f,  silver,        14.5,  14.5,  16},  // body, aft
+    {46,  8.5f,  silver_dark,   15.5,  15.5,  26},  // body, middle
+    {76,  7.5f,  silver_light,  16.5,  16.5,  30},  // body, forward
+    {78,  7.5f,  silver,        12.5,  16.5,   2},  // taper
+    {80,  7.5f,  silver_dark,    0.5,  12.5,   2},  // taper to the nose
+    {82,  7.5f,  orange,         1.0,   1.0,   2},  // nose tip
+};
+
+void draw_hull()
+{
+    for (const HullSection& s : hull_sections) {
+        glPushMatrix();
+        glTranslatef(s.x, 0, s.z);
+        glRotatef(-90, 0, 1, 0);
+        glColor3fv(s.colour);
+        draw_cylinder(s.base_radius, s.top_radius, s.length, 100);
+        glPopMatrix();
+    }
+}

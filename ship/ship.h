@@ -1,0 +1,87 @@
+// The ship model: palette, drawing primitives, the Block record, the
+// construction sequence and the routine that draws the ship.
+#pragma once
+
+#include <GL/glu.h>
+
+// ---------------------------------------------------------------------------
+// Palette. Each colour has a fixed address for the life of the program, so
+// blocks can point at them and glColor3fv can take them directly. They live
+// in a namespace of their own because `tan` would otherwise collide with the
+// C library's tangent.
+// ---------------------------------------------------------------------------
+using Colour = float[3];
+
+namespace palette {
+extern const Colour red, pink, orange, green, light_green, magenta, blue,
+    light_blue, cyan, pale_yellow, white, light_gray, gray, mid_gray,
+    dark_gray, tan, brown, silver, silver_dark, silver_light;
+}
+
+// ---------------------------------------------------------------------------
+// Block: one box-shaped compartment. Routines learn which block they draw
+// only through current_block.
+// ---------------------------------------------------------------------------
+using BlockRoutine = void (*)(int draw_argument);
+
+class Block {
+public:
+    // bounds form: default floor and ceiling, variant 0
+    Block(BlockRoutine draw, const float* colour, float x0, float x1, float y0,
+          float y1, float z0, float z1);
+    // bounds-and-variant form
+    Block(BlockRoutine draw, const float* colour, float x0, float x1, float y0,
+          float y1, float z0, float z1, float variant);
+    // explicit form: floor and ceiling routines given (null means none)
+    Block(BlockRoutine draw, BlockRoutine floor, BlockRoutine ceiling,
+          const float* colour, float x0, float x1, float y0, float y1, float z0,
+          float z1);
+
+    BlockRoutine draw_routine;
+    BlockRoutine floor_routine;
+    BlockRoutine ceiling_routine;
+    const float* colour;
+    float x0, x1;
+    float y0, y1;
+    float z0, z1;
+    float variant;
+};
+
+extern const Block* current_block;
+
+// The construction order: every block once, then a null entry.
+constexpr int ship_block_count = 139;
+extern const Block* const block_sequence[ship_block_count + 1];
+
+// Upper bound of the construction counter: one more than the block count.
+int block_total();
+
+// ---------------------------------------------------------------------------
+// Primitives. All leave the model-view matrix as they found it.
+// ---------------------------------------------------------------------------
+void draw_box(double x0, double x1, double y0, double y1, double z0, double z1);
+void draw_room_walls(int draw_argument);
+void draw_block_floor(int draw_argument);
+void draw_block_ceiling(int draw_argument);
+void draw_door_unit(int orientation, int kind, float x, float y, float z);
+void draw_lift_car(float x, float y, float z);
+
+// The one GLU quadric (default settings) that every cylinder, cone and disc
+// of the program is drawn with. It is made on first use and kept for the
+// life of the program, so frames never pile quadric objects up. Null only
+// if GLU could not allocate it; the helpers below then draw nothing.
+GLUquadric* shared_quadric();
+
+// gluCylinder and gluPartialDisk on the shared quadric, along the current +z
+// from the current origin; every quadric of the ship has 10 stacks (loops).
+void draw_cylinder(double base_radius, double top_radius, double height,
+                   int slices);
+void draw_partial_disk(double inner_radius, double outer_radius, int slices,
+                       double start_angle, double sweep_angle);
+
+// ---------------------------------------------------------------------------
+// Ship drawing.
+// ---------------------------------------------------------------------------
+void draw_ship(int draw_argument);
+void draw_upright_tubes();
+void draw_hull();

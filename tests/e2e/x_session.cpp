@@ -1,0 +1,276 @@
+#include "tests/e2e/x_session.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+
+using Clock = std::chrono::steady_clock;
+
+static void pause(double seconds)
+{
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+static Clock::time_point deadline(double seconds)
+{
+    return Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                              std::chrono::duration<double>(seconds));
+}
+
+// ---- the virtual X server ----------------------------------------------------
+
+VirtualDisplay::VirtualDisplay()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        throw std::runtime_error("pipe failed");
+    pid_ = fork();
+    if (pid_ == 0) {
+        close(fds[0]);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    // Xvfb writes its display number once it accepts connections.
+    std::string number;
+    pollfd p{fds[0], POLLIN, 0};
+    while (poll(&p, 1, 20000) > 0) {
+        char c;
+        if (read(fds[0], &c, 1) != 1 || c == '\n')
+            break;
+        number += c;
+    }
+    close(fds[0]);
+    if (number.empty())
+        throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
+    name_ = ":" + number;
+}
+
+VirtualDisplay::~VirtualDisplay()
+{
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+// ---- images ------------------------------------------------------------------
+
+double Image::share(Pixel c, int tol) const
+{
+    if (pixels.empty())
+        return 0;
+    size_t n = 0;
+    for (const Pixel& p : pixels)
+        n += std::abs(p.r - c.r) <= tol && std::abs(p.g - c.g) <= tol && std::abs(p.b - c.b) <= tol;
+    return double(n) / double(pixels.size());
+}
+
+static void put_chunk(std::ofstream& out, const char* type, const std::vector<uint8_t>& data)
+{
+    const uint32_t n = static_cast<uint32_t>(data.size());
+    const uint8_t len[4] = {uint8_t(n >> 24), uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)};
+    out.write(reinterpret_cast<const char*>(len), 4);
+    out.write(type, 4);
+    out.write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type), 4);
+    crc = crc32(crc, data.data(), uInt(data.size()));
+    const uint8_t c[4] = {uint8_t(crc >> 24), uint8_t(crc >> 16), uint8_t(crc >> 8), uint8_t(crc)};
+    out.write(reinterpret_cast<const char*>(c), 4);
+}
+
+void Image::save_png(const std::string& path) const
+{
+    std::vector<uint8_t> raw;
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0);  // no filter
+        for (int x = 0; x < width; ++x) {
+            const Pixel& p = at(x, y);
+            raw.insert(raw.end(), {p.r, p.g, p.b});
+        }
+    }
+    uLongf size = compressBound(uLong(raw.size()));
+    std::vector<uint8_t> packed(size);
+    compress2(packed.data(), &size, raw.data(), uLong(raw.size()), 6);
+    packed.resize(size);
+
+    const uint32_t w = uint32_t(width), h = uint32_t(height);
+    const std::vector<uint8_t> header = {uint8_t(w >> 24), uint8_t(w >> 16), uint8_t(w >> 8),
+                                         uint8_t(w),       uint8_t(h >> 24), uint8_t(h >> 16),
+                                         uint8_t(h >> 8),  uint8_t(h),       8, 2, 0, 0, 0};
+    std::ofstream out(path, std::ios::binary);
+    out.write("\x89PNG\r\n\x1a\n", 8);
+    put_chunk(out, "IHDR", header);
+    put_chunk(out, "IDAT", packed);
+    put_chunk(out, "IEND", {});
+}
+
+// ---- the program ---------------------------------------------------------------
+
+static std::string window_name(Display* x, Window w)
+{
+    char* name = nullptr;
+    std::string s;
+    if (XFetchName(x, w, &name) && name) {
+        s = name;
+        XFree(name);
+    }
+    return s;
+}
+
+static Window find_window(Display* x, const std::string& title)
+{
+    Window root_return, parent, *children = nullptr;
+    unsigned n = 0;
+    Window found = 0;
+    if (XQueryTree(x, DefaultRootWindow(x), &root_return, &parent, &children, &n)) {
+        for (unsigned i = 0; i < n && !found; ++i) {
+            XWindowAttributes a;
+            if (window_name(x, children[i]) == title && XGetWindowAttributes(x, children[i], &a) &&
+                a.map_state == IsViewable)
+                found = children[i];
+        }
+        if (children)
+            XFree(children);
+    }
+    return found;
+}
+
+Tev::Tev(const std::string& display, const std::string& work_dir) : work_dir_(work_dir)
+{
+    mkdir(work_dir.c_str(), 0755);
+    pid_ = fork();
+    if (pid_ == 0) {
+        if (chdir(work_dir.c_str()) != 0)
+            _exit(126);
+        setenv("DISPLAY", display.c_str(), 1);
+        const int out = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
+        dup2(err, 2);
+        execl(TEV_BINARY, "tev", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    x_ = XOpenDisplay(display.c_str());
+    if (!x_)
+        throw std::runtime_error("cannot open display " + display);
+    for (auto end = deadline(20); !window_ && Clock::now() < end; pause(0.05))
+        window_ = find_window(x_, "TEV V1.0");
+    settle();
+}
+
+Tev::~Tev()
+{
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    if (x_)
+        XCloseDisplay(x_);
+}
+
+std::string Tev::title() const { return window_name(x_, window_); }
+
+void Tev::geometry(int& x, int& y, int& width, int& height) const
+{
+    XWindowAttributes a;
+    XGetWindowAttributes(x_, window_, &a);
+    Window child;
+    XTranslateCoordinates(x_, window_, DefaultRootWindow(x_), 0, 0, &x, &y, &child);
+    width = a.width;
+    height = a.height;
+}
+
+// Gives the program time to handle what was sent and to draw the frame.
+void Tev::settle() const
+{
+    XSync(x_, False);
+    pause(0.7);
+}
+
+void Tev::press(unsigned long keysym, bool shift)
+{
+    XSetInputFocus(x_, window_, RevertToParent, CurrentTime);
+    XWarpPointer(x_, None, window_, 0, 0, 0, 0, 320, 320);
+    const KeyCode shift_key = XKeysymToKeycode(x_, XK_Shift_L);
+    const KeyCode key = XKeysymToKeycode(x_, keysym);
+    if (shift)
+        XTestFakeKeyEvent(x_, shift_key, True, 0);
+    XTestFakeKeyEvent(x_, key, True, 0);
+    XTestFakeKeyEvent(x_, key, False, 0);
+    if (shift)
+        XTestFakeKeyEvent(x_, shift_key, False, 0);
+    settle();
+}
+
+Image Tev::screenshot() const
+{
+    Image image;
+    XWindowAttributes a;
+    XGetWindowAttributes(x_, window_, &a);
+    XImage* xi = XGetImage(x_, window_, 0, 0, unsigned(a.width), unsigned(a.height), AllPlanes, ZPixmap);
+    if (!xi)
+        return image;
+    image.width = a.width;
+    image.height = a.height;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x) {
+            const unsigned long p = XGetPixel(xi, x, y);
+            image.pixels.push_back({uint8_t((p & xi->red_mask) >> 16), uint8_t((p & xi->green_mask) >> 8),
+                                    uint8_t(p & xi->blue_mask)});
+        }
+    XDestroyImage(xi);
+    return image;
+}
+
+std::string Tev::output() const
+{
+    std::ifstream in(work_dir_ + "/stdout.txt", std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool Tev::wait_for_output(const std::string& text, double seconds) const
+{
+    for (auto end = deadline(seconds); Clock::now() < end; pause(0.05))
+        if (output().find(text) != std::string::npos)
+            return true;
+    return false;
+}
+
+int Tev::wait_exit(double seconds)
+{
+    int status = 0;
+    for (auto end = deadline(seconds); Clock::now() < end; pause(0.05))
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+    return -1;
+}
+
+}  // namespace e2e

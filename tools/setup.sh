@@ -1,0 +1,33 @@
+#!/bin/sh
+# Installs the Debian packages that tev needs and that are missing:
+#   tools/setup.sh run    to build and run the viewer
+#   tools/setup.sh test   to build it and run every test as well
+set -eu
+
+run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri"
+test_packages="$run_packages libgtest-dev xvfb xauth libx11-dev libxtst-dev zlib1g-dev"
+
+case "${1:-}" in
+    run) wanted=$run_packages ;;
+    test) wanted=$test_packages ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $wanted; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "setup: these Debian packages are missing; run as root to install them:$missing" >&2
+    exit 1
+fi
+echo "setup: installing$missing"
+$as_root apt-get update -q
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Sets up, builds and runs every test: unit and end-to-end tests, then the
+# unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+
+"$root/tools/setup.sh" test
+
+cmake -S "$root" -B "$root/build/test" -DTEV_WERROR=ON >/dev/null
+cmake --build "$root/build/test" -j "$jobs"
+ctest --test-dir "$root/build/test" --output-on-failure -j "$jobs"
+
+cmake -S "$root" -B "$root/build/asan" -DTEV_WERROR=ON -DTEV_SANITIZE=ON -DTEV_E2E=OFF >/dev/null
+cmake --build "$root/build/asan" -j "$jobs" --target unit_tests
+ctest --test-dir "$root/build/asan" --output-on-failure -j "$jobs"
