@@ -4,50 +4,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <memory>
 #include <regex>
 #include <string>
 
-#include "tests/e2e/x_session.h"
+#include "tests/e2e/e2e_fixture.h"
 
 namespace {
 
+using e2e::EndToEnd;
 using e2e::Image;
 using e2e::Pixel;
-using e2e::Tev;
-
-const Pixel black{0, 0, 0};
-const Pixel light_blue{102, 102, 255};  // the Earth
-const Pixel pink{255, 102, 102};        // first heads-up line
-const Pixel light_green{102, 255, 102}; // second heads-up line, cabins
-const Pixel gray{178, 178, 178};        // walls
-const Pixel mid_gray{153, 153, 153};    // ceilings, corridors
-
-class EndToEnd : public testing::Test {
-protected:
-    static void SetUpTestSuite() { display = std::make_unique<e2e::VirtualDisplay>(); }
-    static void TearDownTestSuite() { display.reset(); }
-
-    // Starts tev in a fresh working directory named after the test.
-    std::unique_ptr<Tev> start()
-    {
-        const std::string dir = std::string(SCREENSHOT_DIR) + "/run_" +
-                                testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::system(("rm -rf '" + dir + "'").c_str());
-        auto tev = std::make_unique<Tev>(display->name(), dir);
-        EXPECT_TRUE(tev->has_window()) << "no window titled \"TEV V1.0\" appeared";
-        return tev;
-    }
-
-    static void save(const Image& image, const std::string& name)
-    {
-        image.save_png(std::string(SCREENSHOT_DIR) + "/" + name + ".png");
-    }
-
-    static std::unique_ptr<e2e::VirtualDisplay> display;
-};
-
-std::unique_ptr<e2e::VirtualDisplay> EndToEnd::display;
+using namespace e2e::colours;
 
 TEST_F(EndToEnd, OpensItsWindowAndPrintsTheHelpText)
 {
@@ -124,19 +91,10 @@ TEST_F(EndToEnd, OverheadViewShowsTheHeadsUpLines)
     tev->press(XK_o);
     const Image shot = tev->screenshot();
     save(shot, "overhead");
-    auto count_in_band = [&](Pixel c, int top, int bottom) {
-        int n = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < 320; ++x) {
-                const Pixel& p = shot.at(x, y);
-                n += std::abs(p.r - c.r) <= 3 && std::abs(p.g - c.g) <= 3 && std::abs(p.b - c.b) <= 3;
-            }
-        return n;
-    };
     // The lines stand one and two tenths of the half-height below the top:
     // their baselines at rows 32 and 64.
-    EXPECT_GT(count_in_band(pink, 10, 40), 50) << "first line, pink";
-    EXPECT_GT(count_in_band(light_green, 42, 72), 50) << "second line, light green";
+    EXPECT_GT(shot.count(pink, 0, 10, 320, 40), 50) << "first line, pink";
+    EXPECT_GT(shot.count(light_green, 0, 42, 320, 72), 50) << "second line, light green";
     EXPECT_GT(shot.share(mid_gray), 0.02) << "ceilings seen from above";
 }
 

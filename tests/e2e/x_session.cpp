@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -79,14 +80,25 @@ VirtualDisplay::~VirtualDisplay()
 
 // ---- images ------------------------------------------------------------------
 
+static bool close_to(const Pixel& p, const Pixel& c, int tol)
+{
+    return std::abs(p.r - c.r) <= tol && std::abs(p.g - c.g) <= tol && std::abs(p.b - c.b) <= tol;
+}
+
 double Image::share(Pixel c, int tol) const
 {
     if (pixels.empty())
         return 0;
-    size_t n = 0;
-    for (const Pixel& p : pixels)
-        n += std::abs(p.r - c.r) <= tol && std::abs(p.g - c.g) <= tol && std::abs(p.b - c.b) <= tol;
-    return double(n) / double(pixels.size());
+    return double(count(c, 0, 0, width, height, tol)) / double(pixels.size());
+}
+
+int Image::count(Pixel c, int x0, int y0, int x1, int y1, int tol) const
+{
+    int n = 0;
+    for (int y = std::max(y0, 0); y < std::min(y1, height); ++y)
+        for (int x = std::max(x0, 0); x < std::min(x1, width); ++x)
+            n += close_to(at(x, y), c, tol);
+    return n;
 }
 
 static void put_chunk(std::ofstream& out, const char* type, const std::vector<uint8_t>& data)

@@ -32,6 +32,9 @@ struct Image {
     const Pixel& at(int x, int y) const { return pixels[size_t(y) * width + x]; }
     // Share of pixels within `tolerance` (per channel) of the colour.
     double share(Pixel colour, int tolerance = 3) const;
+    // Pixels within `tolerance` of the colour in the rectangle x0..x1, y0..y1
+    // (ends excluded).
+    int count(Pixel colour, int x0, int y0, int x1, int y1, int tolerance = 3) const;
     void save_png(const std::string& path) const;
 };
 

@@ -1,0 +1,55 @@
+// A test fixture that runs the real tev under a private Xvfb server, and
+// the palette colours as they show on the screen.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "tests/e2e/x_session.h"
+
+namespace e2e {
+
+namespace colours {
+const Pixel black{0, 0, 0};
+const Pixel red{255, 0, 0};
+const Pixel pink{255, 102, 102};
+const Pixel yellow{255, 255, 0};
+const Pixel light_blue{102, 102, 255};
+const Pixel light_green{102, 255, 102};
+const Pixel pale_yellow{229, 229, 102};
+const Pixel white{255, 255, 255};
+const Pixel light_gray{204, 204, 204};
+const Pixel gray{178, 178, 178};
+const Pixel mid_gray{153, 153, 153};
+const Pixel dark_gray{51, 51, 51};
+}  // namespace colours
+
+class EndToEnd : public testing::Test {
+protected:
+    static void SetUpTestSuite() { display = std::make_unique<VirtualDisplay>(); }
+    static void TearDownTestSuite() { display.reset(); }
+
+    // Starts tev in a fresh working directory named after the test.
+    std::unique_ptr<Tev> start()
+    {
+        const std::string dir = std::string(SCREENSHOT_DIR) + "/run_" +
+                                testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::system(("rm -rf '" + dir + "'").c_str());
+        auto tev = std::make_unique<Tev>(display->name(), dir);
+        EXPECT_TRUE(tev->has_window()) << "no window titled \"TEV V1.0\" appeared";
+        return tev;
+    }
+
+    // Keeps a screenshot beside the test binary, as NAME.png.
+    static void save(const Image& image, const std::string& name)
+    {
+        image.save_png(std::string(SCREENSHOT_DIR) + "/" + name + ".png");
+    }
+
+    static inline std::unique_ptr<VirtualDisplay> display;
+};
+
+}  // namespace e2e
