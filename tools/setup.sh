@@ -5,7 +5,7 @@
 set -eu
 
 run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri"
-test_packages="$run_packages libgtest-dev xvfb xauth libx11-dev libxtst-dev zlib1g-dev"
+test_packages="$run_packages libgtest-dev xvfb xauth libx11-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev"
 
 case "${1:-}" in
     run) wanted=$run_packages ;;

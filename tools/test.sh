@@ -1,6 +1,7 @@
 #!/bin/sh
-# Sets up, builds and runs every test: unit and end-to-end tests, then the
-# unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: unit and end-to-end tests, the unit
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and 30
+# seconds of fuzzing the favourite-view reader.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -14,3 +15,7 @@ ctest --test-dir "$root/build/test" --output-on-failure -j "$jobs"
 cmake -S "$root" -B "$root/build/asan" -DTEV_WERROR=ON -DTEV_SANITIZE=ON -DTEV_E2E=OFF >/dev/null
 cmake --build "$root/build/asan" -j "$jobs" --target unit_tests
 ctest --test-dir "$root/build/asan" --output-on-failure -j "$jobs"
+
+CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -DTEV_FUZZ=ON -DTEV_WERROR=ON >/dev/null
+cmake --build "$root/build/fuzz" -j "$jobs"
+ctest --test-dir "$root/build/fuzz" --output-on-failure

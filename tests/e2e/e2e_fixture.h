@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <memory>
@@ -33,13 +34,14 @@ protected:
     static void TearDownTestSuite() { display.reset(); }
 
     // Starts tev in a fresh working directory named after the test.
-    std::unique_ptr<Tev> start()
+    std::unique_ptr<Tev> start() { return start_in(fresh_directory(), false); }
+
+    // Starts tev, as an unprivileged user, in a directory it cannot write to.
+    std::unique_ptr<Tev> start_in_read_only_directory()
     {
-        const std::string dir = std::string(SCREENSHOT_DIR) + "/run_" +
-                                testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::system(("rm -rf '" + dir + "'").c_str());
-        auto tev = std::make_unique<Tev>(display->name(), dir);
-        EXPECT_TRUE(tev->has_window()) << "no window titled \"TEV V1.0\" appeared";
+        const std::string dir = fresh_directory();
+        auto tev = start_in(dir, true);
+        chmod(dir.c_str(), 0555);
         return tev;
     }
 
@@ -50,6 +52,22 @@ protected:
     }
 
     static inline std::unique_ptr<VirtualDisplay> display;
+
+private:
+    static std::string fresh_directory()
+    {
+        const std::string dir = std::string(SCREENSHOT_DIR) + "/run_" +
+                                testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::system(("chmod -R u+w '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str());
+        return dir;
+    }
+
+    std::unique_ptr<Tev> start_in(const std::string& dir, bool unprivileged)
+    {
+        auto tev = std::make_unique<Tev>(display->name(), dir, unprivileged);
+        EXPECT_TRUE(tev->has_window()) << "no window titled \"TEV V1.0\" appeared";
+        return tev;
+    }
 };
 
 }  // namespace e2e

@@ -4,6 +4,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -171,21 +172,27 @@ static Window find_window(Display* x, const std::string& title)
     return found;
 }
 
-Tev::Tev(const std::string& display, const std::string& work_dir) : work_dir_(work_dir)
+Tev::Tev(const std::string& display, const std::string& work_dir, bool unprivileged)
+    : work_dir_(work_dir)
 {
     mkdir(work_dir.c_str(), 0755);
+    const int out = open((work_dir + "/stdout.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = open((work_dir + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_ = fork();
     if (pid_ == 0) {
+        if (unprivileged && geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(125);
         if (chdir(work_dir.c_str()) != 0)
             _exit(126);
         setenv("DISPLAY", display.c_str(), 1);
-        const int out = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
         dup2(err, 2);
         execl(TEV_BINARY, "tev", static_cast<char*>(nullptr));
         _exit(127);
     }
+    close(out);
+    close(err);
     x_ = XOpenDisplay(display.c_str());
     if (!x_)
         throw std::runtime_error("cannot open display " + display);

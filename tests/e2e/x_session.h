@@ -42,8 +42,9 @@ struct Image {
 class Tev {
 public:
     // Starts tev with DISPLAY set to `display`, in `work_dir` (made if
-    // missing), and waits for its window.
-    Tev(const std::string& display, const std::string& work_dir);
+    // missing), and waits for its window. Unprivileged, a run as root drops
+    // to the user nobody, so that file permissions apply to it.
+    Tev(const std::string& display, const std::string& work_dir, bool unprivileged = false);
     ~Tev();
 
     bool has_window() const { return window_ != 0; }

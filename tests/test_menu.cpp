@@ -1,0 +1,112 @@
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/app.h"
+#include "tests/scene.h"
+#include "view/input.h"
+#include "view/view_state.h"
+
+namespace {
+
+class Menu : public testing::Test {
+protected:
+    void SetUp() override { scene::start_program(); }
+
+    static std::string choose(int value)
+    {
+        testing::internal::CaptureStdout();
+        main_menu(value);
+        return testing::internal::GetCapturedStdout();
+    }
+
+    static void press(const char* keys)
+    {
+        testing::internal::CaptureStdout();
+        for (const char* k = keys; *k; ++k)
+            keyboard(static_cast<unsigned char>(*k), 0, 0);
+        testing::internal::GetCapturedStdout();
+    }
+};
+
+TEST_F(Menu, OffersTheSevenEntriesOnTheRightButton)
+{
+    const std::vector<std::pair<std::string, int>> entries = {
+        {"Show All", 9}, {"Earth", 8}, {"ISS Alpha", 7}, {"Reset View", 6},
+        {"Landing Bay Target", 5}, {"Toggle View", 4}, {"Quit", 3}};
+    EXPECT_EQ(rec::state().menu_entries, entries);
+    EXPECT_EQ(rec::state().menu_button, GLUT_RIGHT_BUTTON);
+    EXPECT_EQ(rec::state().menu_func, &main_menu);
+}
+
+TEST_F(Menu, ShowAllBringsBackTheWholeShipWithEarthAndStation)
+{
+    press("ZNNefw");  // nothing built, deck 14, Earth and station off, world view off
+    ASSERT_EQ(view_state.show_earth, 0);
+    const int world_view = view_state.world_view;
+    EXPECT_EQ(choose(9), "");
+    EXPECT_EQ(view_state.blocks_shown, 140);
+    EXPECT_EQ(view_state.deck_shown, 16);
+    EXPECT_EQ(view_state.show_earth, 1);
+    EXPECT_EQ(view_state.show_station, 1);
+    EXPECT_EQ(view_state.world_view, world_view) << "the clipping planes stay as they were";
+}
+
+TEST_F(Menu, EntriesDoWhatTheirKeysDo)
+{
+    struct {
+        int value;
+        int ViewState::*flag;
+    } const toggles[] = {{8, &ViewState::show_earth}, {7, &ViewState::show_station}, {5, &ViewState::show_target}};
+    for (const auto& t : toggles) {
+        const ViewState before = view_state;
+        const int redisplays = rec::state().redisplays;
+        choose(t.value);
+        EXPECT_EQ(view_state.*t.flag, !(before.*t.flag)) << t.value;
+        EXPECT_EQ(rec::state().redisplays, redisplays + 1);
+        choose(t.value);  // twice leaves the picture as it was
+        EXPECT_EQ(std::memcmp(&before, &view_state, sizeof before), 0) << t.value;
+    }
+    view_state.cam_x = 3;
+    view_state.view_pitch = 0.2f;
+    choose(6);
+    EXPECT_EQ(view_state.cam_x, -256.0f);
+    EXPECT_EQ(view_state.view_pitch, 0.2f);
+}
+
+TEST_F(Menu, ToggleViewTwiceReturnsToTheStartingModeWithItsDefaults)
+{
+    view_state.cam_x = 1, view_state.zoom = 2;
+    choose(4);
+    EXPECT_EQ(view_state.perspective_mode, 0);
+    EXPECT_EQ(view_state.cam_x, 60.0f);
+    EXPECT_EQ(view_state.cam_z, 60.0f);
+    view_state.cam_x = 1;
+    choose(4);
+    EXPECT_EQ(view_state.perspective_mode, 1);
+    EXPECT_EQ(view_state.cam_x, -256.0f);
+    EXPECT_EQ(view_state.cam_y, 20.0f);
+    EXPECT_EQ(view_state.zoom, 128.0f);
+}
+
+TEST_F(Menu, UnknownValuesPrintTheirDiagnosticAndChangeNothing)
+{
+    const ViewState before = view_state;
+    for (int value : {0, 1, 2, 10, -1, INT_MIN, INT_MAX})
+        EXPECT_EQ(choose(value), "Unknown main menu value: " + std::to_string(value) + "\n");
+    EXPECT_EQ(std::memcmp(&before, &view_state, sizeof before), 0);
+}
+
+using MenuDeathTest = Menu;
+
+TEST_F(MenuDeathTest, QuitEndsTheProcessWithStatusZero)
+{
+    EXPECT_EXIT(main_menu(3), testing::ExitedWithCode(0), "glFinish\nglutDestroyWindow\\(7\\)\n");
+}
+
+}  // namespace
