@@ -12,7 +12,7 @@ using namespace palette;
 // Large round shapes get 100 slices.
 constexpr int station_slices = 100;
 
-// Moves the cursor d along the current +z.
+// The cursor is the current origin and runs along the current +z.
 static void advance(double d) { glTranslated(0, 0, d); }
 
 // A cone or tube from radius a at the cursor to radius b, h along +z.
