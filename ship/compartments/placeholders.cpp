@@ -21,14 +21,6 @@ void draw_hangar_deck(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_room_three_doors(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_room_two_doors(int draw_argument) { draw_room_walls(draw_argument); }
 
-void draw_quarters_10x6(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_quarters_6x10(int draw_argument) { draw_room_walls(draw_argument); }
-
-void draw_head_2x6(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_head_6x2(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_room_two_doors_mirrored(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_turbocontrol(int draw_argument) { draw_room_walls(draw_argument); }
-
 void draw_corridor_x(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_corridor_x_door_y1(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_corridor_x_door_y0(int draw_argument) { draw_room_walls(draw_argument); }
