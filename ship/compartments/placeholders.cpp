@@ -21,14 +21,6 @@ void draw_hangar_deck(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_room_three_doors(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_room_two_doors(int draw_argument) { draw_room_walls(draw_argument); }
 
-void draw_corridor_x(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_corridor_x_door_y1(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_corridor_x_door_y0(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_corridor_x_panels_y1(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_corridor_x_panels_y0(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_corridor_y(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_corridor_y_doors(int draw_argument) { draw_room_walls(draw_argument); }
-
 void draw_shuttle_bridge(int draw_argument) { draw_room_walls(draw_argument); }
 
 void draw_tube_room_plus_y(int draw_argument) { draw_room_walls(draw_argument); }
