@@ -21,8 +21,6 @@ void draw_hangar_deck(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_room_three_doors(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_room_two_doors(int draw_argument) { draw_room_walls(draw_argument); }
 
-void draw_shuttle_bridge(int draw_argument) { draw_room_walls(draw_argument); }
-
 void draw_tube_room_plus_y(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_tube_room_minus_y(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_drum_room(int draw_argument) { draw_room_walls(draw_argument); }
