@@ -20,11 +20,3 @@ void draw_hangar_deck(int draw_argument) { draw_room_walls(draw_argument); }
 
 void draw_room_three_doors(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_room_two_doors(int draw_argument) { draw_room_walls(draw_argument); }
-
-void draw_tube_room_plus_y(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_tube_room_minus_y(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_drum_room(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_slab_room(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_slab_room_two_doors(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_room_five_rows(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_tr_room(int draw_argument) { draw_room_walls(draw_argument); }
