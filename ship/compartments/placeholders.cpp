@@ -3,9 +3,6 @@
 #include "ship/compartments/compartments.h"
 #include "ship/ship.h"
 
-void draw_room_three_doors(int draw_argument) { draw_room_walls(draw_argument); }
-void draw_room_two_doors(int draw_argument) { draw_room_walls(draw_argument); }
-
 void draw_quarters_10x6(int draw_argument) { draw_room_walls(draw_argument); }
 void draw_quarters_6x10(int draw_argument) { draw_room_walls(draw_argument); }
 
