@@ -29,12 +29,13 @@ std::vector<int> sorted(std::vector<int> v)
     return v;
 }
 
-// Positions of the blocks with a floor routine among the given ones.
+// Positions of the blocks that lay a floor slab among the given ones: those
+// with a floor routine, and the hangar deck, which lays its own.
 std::vector<int> with_floors(const std::vector<int>& p)
 {
     std::vector<int> out;
     for (int i : p)
-        if (block_sequence[i]->floor_routine)
+        if (block_sequence[i]->floor_routine || block_sequence[i] == &BL_hangardeck19)
             out.push_back(i);
     return out;
 }
@@ -254,9 +255,10 @@ TEST_F(Ship, DeckFilterPicksTheBlocksOfOneDeck)
         std::vector<int> p = positions(29, 35);
         for (int i : positions(68, 86))
             p.push_back(i);
+        p.push_back(123);  // the hangar deck lays its own floor
         return p;
     }();
-    EXPECT_EQ(sorted(scene::floor_slabs_drawn()), deck3);  // 26, and the hangar without a floor routine
+    EXPECT_EQ(sorted(scene::floor_slabs_drawn()), deck3);
     double top = 0;
     for (const auto& p : rec::prims())
         for (const auto& pt : p.points)
