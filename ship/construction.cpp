@@ -45,13 +45,7 @@ void draw_ship(int draw_argument)
         draw_hull();
 }
 
-// A column, its sleeve and its core, upright from the base point.
-struct TubePart {
-    const float* colour;
-    double radius, length;
-};
-
-static const TubePart tube_parts[] = {
+const TubePart tube_parts[3] = {
     // colour     radius  length
     {red,         1.5,    20},  // column
     {mid_gray,    1.6,    18},  // sleeve

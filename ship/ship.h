@@ -79,6 +79,15 @@ void draw_cylinder(double base_radius, double top_radius, double height,
 void draw_partial_disk(double inner_radius, double outer_radius, int slices,
                        double start_angle, double sweep_angle);
 
+// The three coaxial cylinders of a tube, in drawing order: a red column, a
+// sleeve over all but its last 2 units, and a dark core inside. The tube
+// rooms draw them inclined; until those are built they stand upright.
+struct TubePart {
+    const float* colour;
+    double radius, length;
+};
+extern const TubePart tube_parts[3];
+
 // ---------------------------------------------------------------------------
 // Ship drawing.
 // ---------------------------------------------------------------------------

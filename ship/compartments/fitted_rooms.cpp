@@ -9,25 +9,11 @@
 
 using namespace palette;
 
-// A tube of three coaxial cylinders: a core, a sleeve over all but its last
-// 2 units, and a dark liner inside.
-struct TubePart {
-    const float* colour;
-    double radius, length;
-};
-
-static const TubePart inclined_tube[] = {
-    // colour     radius  length
-    {red,         1.5,    20},  // core
-    {mid_gray,    1.6,    18},  // sleeve
-    {dark_gray,   1.4,    18},  // liner
-};
-
 // Tilted by `angle` about x, then moved within the tilted frame, so its base
 // lands just under the room's floor and it rises at 45 degrees outward.
 static void draw_inclined_tube(float angle, float t)
 {
-    for (const TubePart& p : inclined_tube) {
+    for (const TubePart& p : tube_parts) {
         glColor3fv(p.colour);
         glPushMatrix();
         glRotatef(angle, 1, 0, 0);
