@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "render/render.h"
+#include "view/input.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,14 @@ std::string start_program()
     testing::internal::CaptureStdout();
     start_up(&argc, argv);
     std::fflush(stdout);
+    return testing::internal::GetCapturedStdout();
+}
+
+std::string press(const std::string& keys)
+{
+    testing::internal::CaptureStdout();
+    for (char key : keys)
+        keyboard(static_cast<unsigned char>(key), 0, 0);
     return testing::internal::GetCapturedStdout();
 }
 

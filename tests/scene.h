@@ -48,6 +48,10 @@ const std::vector<rec::Primitive>& draw_routine_for(const Block& block, BlockRou
 // loop, and returns what it printed on standard output.
 std::string start_program();
 
+// Presses the keys in turn, as the keyboard callback receives them, and
+// returns what they printed.
+std::string press(const std::string& keys);
+
 // Draws one frame and returns what it drew.
 const std::vector<rec::Primitive>& draw_frame();
 

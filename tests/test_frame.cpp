@@ -20,12 +20,6 @@ class Frame : public testing::Test {
 protected:
     void SetUp() override { scene::start_program(); }
 
-    static void press(unsigned char key)
-    {
-        testing::internal::CaptureStdout();
-        keyboard(key, 0, 0);
-        testing::internal::GetCapturedStdout();
-    }
 
     static std::vector<rec::Primitive> texts() { return scene::of_kind(Kind::text); }
 };
@@ -87,7 +81,7 @@ TEST_F(Frame, ClippingPlanesFollowFarClipThenWorldView)
 
 TEST_F(Frame, EarthHiddenLeavesTheShipAtTheOrigin)
 {
-    press('e');
+    scene::press("e");
     const auto& prims = scene::draw_frame();
     EXPECT_TRUE(scene::of_kind(Kind::sphere).empty());
     EXPECT_EQ(rec::state().look_at.eye.y, 20);
@@ -97,7 +91,7 @@ TEST_F(Frame, EarthHiddenLeavesTheShipAtTheOrigin)
 
 TEST_F(Frame, HeadingZeroLooksAlongPlusYAndNinetyAlongPlusX)
 {
-    press('e');
+    scene::press("e");
     struct {
         float heading;
         double dx, dy;
@@ -115,7 +109,7 @@ TEST_F(Frame, HeadingZeroLooksAlongPlusYAndNinetyAlongPlusX)
 
 TEST_F(Frame, OverheadViewShowsTwoHeadsUpLinesOverEverything)
 {
-    press('o');
+    scene::press("o");
     scene::draw_frame();
     const rec::State& s = rec::state();
     EXPECT_EQ(s.ortho_calls, 1);
@@ -151,10 +145,7 @@ TEST_F(Frame, OverheadViewShowsTwoHeadsUpLinesOverEverything)
 
 TEST_F(Frame, HeadsUpTextFollowsTheCounterTheFilterAndTheZoom)
 {
-    press('o');
-    press('z');
-    press('j');
-    press('n');
+    scene::press("ozjn");
     view_state.zoom = 50;
     scene::draw_frame();
     const auto t = texts();
@@ -170,7 +161,7 @@ TEST_F(Frame, HeadsUpTextFollowsTheCounterTheFilterAndTheZoom)
 // within their buffers and the raster position defined.
 TEST_F(Frame, HugeCameraValuesAreTruncatedAndSaturated)
 {
-    press('o');
+    scene::press("o");
     const float huge = -1.23457e+38f;
     view_state.cam_x = view_state.cam_y = view_state.cam_z = huge;
     view_state.zoom = view_state.view_angle = huge;
@@ -200,7 +191,7 @@ TEST_F(Frame, SaturatingConversionCoversTheWholeFloatRange)
     EXPECT_EQ(saturating_int(-3.9f), -3);
     EXPECT_EQ(saturating_int(128.7f), 128);
 
-    press('o');
+    scene::press("o");
     view_state.zoom = NAN;
     scene::draw_frame();
     const auto t = texts();
@@ -210,7 +201,7 @@ TEST_F(Frame, SaturatingConversionCoversTheWholeFloatRange)
 
 TEST_F(Frame, NothingAccumulatesFromFrameToFrame)
 {
-    press('k');
+    scene::press("k");
     const size_t first = scene::draw_frame().size();
     const int made = rec::state().quadrics_made;
     for (int i = 0; i < 20; ++i)

@@ -13,14 +13,7 @@ class Keyboard : public testing::Test {
 protected:
     void SetUp() override { scene::start_program(); }
 
-    // Presses the keys in turn; returns what they printed.
-    static std::string press(const std::string& keys)
-    {
-        testing::internal::CaptureStdout();
-        for (char k : keys)
-            keyboard(static_cast<unsigned char>(k), 0, 0);
-        return testing::internal::GetCapturedStdout();
-    }
+    static std::string press(const std::string& keys) { return scene::press(keys); }
 };
 
 TEST_F(Keyboard, ConstructionCounterStopsAtBothEnds)

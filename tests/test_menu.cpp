@@ -24,14 +24,6 @@ protected:
         main_menu(value);
         return testing::internal::GetCapturedStdout();
     }
-
-    static void press(const char* keys)
-    {
-        testing::internal::CaptureStdout();
-        for (const char* k = keys; *k; ++k)
-            keyboard(static_cast<unsigned char>(*k), 0, 0);
-        testing::internal::GetCapturedStdout();
-    }
 };
 
 TEST_F(Menu, OffersTheSevenEntriesOnTheRightButton)
@@ -46,7 +38,7 @@ TEST_F(Menu, OffersTheSevenEntriesOnTheRightButton)
 
 TEST_F(Menu, ShowAllBringsBackTheWholeShipWithEarthAndStation)
 {
-    press("ZNNefw");  // nothing built, deck 14, Earth and station off, world view off
+    scene::press("ZNNefw");  // nothing built, deck 14, Earth and station off, world view off
     ASSERT_EQ(view_state.show_earth, 0);
     const int world_view = view_state.world_view;
     EXPECT_EQ(choose(9), "");

@@ -58,12 +58,6 @@ class InTheFrame : public testing::Test {
 protected:
     void SetUp() override { scene::start_program(); }
 
-    static void press(unsigned char key)
-    {
-        testing::internal::CaptureStdout();
-        keyboard(key, 0, 0);
-        testing::internal::GetCapturedStdout();
-    }
 };
 
 // ---- the station -----------------------------------------------------------
@@ -250,7 +244,7 @@ TEST_F(InTheFrame, StationFollowsTheShipIntoOrbit)
     };
     EXPECT_TRUE(near(first_cap(), {-50, 6800000 - 50, -50}, 1e-3)) << str(first_cap());
 
-    press('e');
+    scene::press("e");
     scene::draw_frame();
     EXPECT_TRUE(near(first_cap(), {-50, -50, -50})) << str(first_cap());
 }
