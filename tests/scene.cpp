@@ -83,6 +83,15 @@ std::vector<Box> boxes(const std::vector<Primitive>& prims)
 
 std::vector<Box> boxes() { return boxes(rec::prims()); }
 
+std::vector<Box> boxes_in(const float* colour)
+{
+    std::vector<Box> found;
+    for (const Box& b : boxes())
+        if (b.colour == rec::rgb(colour))
+            found.push_back(b);
+    return found;
+}
+
 std::vector<Box> find_boxes(double x0, double x1, double y0, double y1, double z0, double z1)
 {
     std::vector<Box> found;

@@ -26,6 +26,9 @@ struct Box {
 std::vector<Box> boxes(const std::vector<rec::Primitive>& prims);
 std::vector<Box> boxes();  // of everything recorded
 
+// Boxes in this colour, in drawing order.
+std::vector<Box> boxes_in(const float* colour);
+
 // Boxes with these extents (in any colour), in drawing order.
 std::vector<Box> find_boxes(double x0, double x1, double y0, double y1, double z0, double z1);
 // Exactly one box with these extents and this colour was drawn.

@@ -54,15 +54,6 @@ std::string door_list(double z0)
     return out;
 }
 
-std::vector<Box> of_colour(const float* colour)
-{
-    std::vector<Box> found;
-    for (const Box& b : scene::boxes())
-        if (b.colour == rec::rgb(colour))
-            found.push_back(b);
-    return found;
-}
-
 // A cylinder or cone with its base centre, radii, height and colour, drawn
 // with the 10 slices and stacks of the ship's fittings.
 void expect_cylinder(const rec::Primitive& c, rec::Vec3 base, double base_radius,
@@ -102,7 +93,7 @@ TEST_F(CrewDecks, CabinLongInYKeepsPartitionAndDoorAtFixedDistancesFromY0)
 {
     draw(BL_cq18_04, draw_quarters_6x10);  // x 31..37, y -13..-1, floor 10, variant 0
     EXPECT_TRUE(has_box(31, 34, -8.05, -7.95, 10.1, 11, gray)) << scene::describe(scene::boxes());
-    EXPECT_EQ(of_colour(gray).size(), 5u) << "four walls and the partition";
+    EXPECT_EQ(scene::boxes_in(gray).size(), 5u) << "four walls and the partition";
     EXPECT_EQ(door_list(10), "(37, -7) x-wall plain; ");
 
     draw(BL_cq18_05, draw_quarters_6x10);  // y 0..9: nearer its y1 wall
@@ -116,10 +107,10 @@ TEST_F(CrewDecks, CabinVariantMovesOnlyTheDoor)
     const Block low(draw_quarters_6x10, light_green, high.x0, high.x1, high.y0, high.y1, high.z0,
                     high.z1, 1);
     draw(high, draw_quarters_6x10);
-    const std::vector<Box> walls_high = of_colour(gray);
+    const std::vector<Box> walls_high = scene::boxes_in(gray);
     draw(low, draw_quarters_6x10);
     EXPECT_EQ(door_list(10), "(31, -7) x-wall plain; ");
-    const std::vector<Box> walls_low = of_colour(gray);
+    const std::vector<Box> walls_low = scene::boxes_in(gray);
     ASSERT_EQ(walls_low.size(), walls_high.size());
     for (size_t i = 0; i < walls_low.size(); ++i)
         EXPECT_TRUE(walls_low[i].spans(walls_high[i].lo.x, walls_high[i].hi.x, walls_high[i].lo.y,
@@ -144,7 +135,7 @@ TEST_F(CrewDecks, CabinLongInXHasItsDoorInTheWallAwayFromTheCentreLine)
 TEST_F(CrewDecks, HeadsOpenIntoBothNeighboursThreeFromTheirLowBound)
 {
     draw(*block_sequence[96], draw_head_2x6);  // x 57..59, y 2..10: not the wall's middle
-    EXPECT_EQ(of_colour(gray).size(), 4u);
+    EXPECT_EQ(scene::boxes_in(gray).size(), 4u);
     EXPECT_EQ(door_list(15), "(59, 5) x-wall plain; (57, 5) x-wall plain; ");
 
     draw(BL_head18_02, draw_head_6x2);  // x 31..37, y -1..0
@@ -167,7 +158,7 @@ TEST_F(CrewDecks, DoorOnlyRoomsPutTheirDoorsByFixedCorners)
 TEST_F(CrewDecks, CorridorAlongYLeavesTwoLongOpeningsAndHasEndDoors)
 {
     draw(BL_corr18_01, draw_corridor_y_doors);  // x 37..39, y -13..9, floor 10
-    const auto walls = of_colour(gray);
+    const auto walls = scene::boxes_in(gray);
     ASSERT_EQ(walls.size(), 4u) << scene::describe(scene::boxes());
     EXPECT_TRUE(walls[0].spans(37, 37.1, -11, 7, 10.1, 12.5)) << scene::describe(walls);
     EXPECT_TRUE(walls[1].spans(38.9, 39, -13, 9, 10.1, 12.5)) << scene::describe(walls);
@@ -177,7 +168,7 @@ TEST_F(CrewDecks, CorridorAlongYLeavesTwoLongOpeningsAndHasEndDoors)
 
     draw(*block_sequence[2], draw_corridor_y);  // x 8..10, y -10..10: no doors
     EXPECT_TRUE(has_box(8, 8.1, -8, 8, 12.6, 15, gray));
-    EXPECT_EQ(of_colour(gray).size(), 4u);
+    EXPECT_EQ(scene::boxes_in(gray).size(), 4u);
     EXPECT_EQ(door_list(12.5), "");
 }
 
@@ -195,7 +186,7 @@ TEST_F(CrewDecks, CorridorAlongXIsOpenAtX1AndHasItsEndDoorNearTheCentreLine)
     for (const auto& c : corridors) {
         const Block& b = c.block;
         draw(b, c.routine);
-        const auto walls = of_colour(gray);
+        const auto walls = scene::boxes_in(gray);
         ASSERT_EQ(walls.size(), 3u) << scene::describe(scene::boxes());
         EXPECT_TRUE(walls[0].spans(b.x0, b.x1, b.y0, b.y0 + 0.1, b.z0 + 0.1, b.z1));
         EXPECT_TRUE(walls[1].spans(b.x0, b.x1, b.y1 - 0.1, b.y1, b.z0 + 0.1, b.z1));
@@ -211,8 +202,8 @@ TEST_F(CrewDecks, PanelledCorridorsCarryBluePanelsAcrossTheirHangarSideWall)
     EXPECT_TRUE(has_box(2.5, 3.4, -8.1, -7.9, 13.5, 14.3, blue));
     EXPECT_TRUE(has_box(3.5, 4.4, -8.1, -7.9, 13.5, 14.3, blue));
     EXPECT_TRUE(has_box(4.5, 5.5, -8.1, -7.9, 13.5, 14.3, blue));
-    EXPECT_EQ(of_colour(blue).size(), 3u);
-    EXPECT_EQ(of_colour(gray).size(), 3u);
+    EXPECT_EQ(scene::boxes_in(blue).size(), 3u);
+    EXPECT_EQ(scene::boxes_in(gray).size(), 3u);
 
     draw(*block_sequence[1], draw_corridor_x_panels_y0);  // y 8..10
     EXPECT_EQ(door_list(12.5), "(1, 8) y-wall plain; ");
@@ -233,7 +224,7 @@ TEST_F(CrewDecks, BridgeHasARingEnclosureBetweenTwoBanksOfDarkRows)
     const double rows[12] = {-14, -12.5, -11, -9.5, -8, -6.5, 6, 7.5, 9, 10.5, 12, 13.5};
     for (double y : rows)
         EXPECT_TRUE(has_box(61, 75, y, y + 0.5, 7.5, 9, dark_gray)) << "row at y " << y;
-    EXPECT_EQ(of_colour(dark_gray).size(), 12u);
+    EXPECT_EQ(scene::boxes_in(dark_gray).size(), 12u);
     EXPECT_EQ(door_list(7.5), "(70, -5) y-wall plain; (70, 5) y-wall plain; ");
 
     // a wider block keeps both banks placed from y0 and its second door 11 from y1
@@ -260,7 +251,7 @@ TEST_F(CrewDecks, TubeRoomsTiltTheirTubeOutwardFromTheFloor)
     } parts[] = {{red, 1.5, 20}, {mid_gray, 1.6, 18}, {dark_gray, 1.4, 18}};  // core, sleeve, liner
     for (const auto& room : rooms) {
         draw(room.block, room.routine);
-        EXPECT_EQ(of_colour(gray).size(), 4u);
+        EXPECT_EQ(scene::boxes_in(gray).size(), 4u);
         const auto cyl = scene::of_kind(Kind::cylinder);
         ASSERT_EQ(cyl.size(), 3u);
         for (int i = 0; i < 3; ++i) {
@@ -316,8 +307,8 @@ TEST_F(CrewDecks, RoomWithFiveRowsIsClosedAllRound)
     draw(*block_sequence[19], draw_room_five_rows);  // x 24..32, y 2..10, floor 15
     for (double y : {3.0, 4.5, 6.0, 7.5, 9.0})
         EXPECT_TRUE(has_box(25, 31, y, y + 0.5, 15, 16, dark_gray)) << "row at y " << y;
-    EXPECT_EQ(of_colour(dark_gray).size(), 5u);
-    EXPECT_EQ(of_colour(gray).size(), 4u);
+    EXPECT_EQ(scene::boxes_in(dark_gray).size(), 5u);
+    EXPECT_EQ(scene::boxes_in(gray).size(), 4u);
     EXPECT_EQ(door_list(15), "");
 }
 

@@ -10,6 +10,7 @@
 
 using namespace palette;
 using rec::Kind;
+using scene::boxes_in;
 using scene::has_box;
 using scene::near;
 
@@ -70,15 +71,6 @@ std::vector<Spot> cars()
         if (c.base_radius == 1.9 && c.top_radius == 1.9 && c.height == 2.5 &&
             c.colour == rec::rgb(dark_gray) && c.axis.z == 1)
             found.push_back(at(c.origin));
-    return found;
-}
-
-std::vector<scene::Box> boxes_in(const float* colour)
-{
-    std::vector<scene::Box> found;
-    for (const scene::Box& b : scene::boxes())
-        if (b.colour == rec::rgb(colour))
-            found.push_back(b);
     return found;
 }
 
