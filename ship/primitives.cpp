@@ -72,31 +72,36 @@ struct DoorPiece {
     double bottom, top;
 };
 
-//                                    colour        wide   thin   bottom top
-static const DoorPiece plain_door[] = {{pink,        0.6f,  0.13f, 0.1,   2.4}};  // leaf
-static const DoorPiece lift_door[]  = {{pale_yellow, 2.0f,  0.11f, 0.1,   2.5},   // frame panel
-                                       {red,         0.9f,  0.13f, 0.1,   2.4}};  // leaf
+static const DoorPiece plain_door_pieces[] = {
+    // colour      wide   thin   bottom  top
+    {pink,         0.6f,  0.13f, 0.1,    2.4},  // leaf
+};
+static const DoorPiece lift_door_pieces[] = {
+    // colour      wide   thin   bottom  top
+    {pale_yellow,  2.0f,  0.11f, 0.1,    2.5},  // frame panel, drawn first
+    {red,          0.9f,  0.13f, 0.1,    2.4},  // leaf
+};
 
-static void draw_door_piece(const DoorPiece& p, bool in_x_wall, float x,
+static void draw_door_piece(const DoorPiece& p, bool spans_y, float x,
                             float y, float z)
 {
     glColor3fv(p.colour);
-    if (in_x_wall)
+    if (spans_y)
         draw_box(x - p.thin, x + p.thin, y - p.wide, y + p.wide, z + p.bottom, z + p.top);
     else
         draw_box(x - p.wide, x + p.wide, y - p.thin, y + p.thin, z + p.bottom, z + p.top);
 }
 
-// Orientation 0 sets the door in a wall of constant x, anything else in a
-// wall of constant y. Kind 1 is a plain door, any other kind a lift door.
+// Any orientation but in_x_wall sets the door in a wall of constant y; any
+// kind but plain_door is a lift door.
 void draw_door_unit(int orientation, int kind, float x, float y, float z)
 {
-    const bool in_x_wall = orientation == 0;
-    if (kind == 1) {
-        draw_door_piece(plain_door[0], in_x_wall, x, y, z);
+    const bool spans_y = orientation == in_x_wall;
+    if (kind == plain_door) {
+        draw_door_piece(plain_door_pieces[0], spans_y, x, y, z);
     } else {
-        for (const DoorPiece& p : lift_door)
-            draw_door_piece(p, in_x_wall, x, y, z);
+        for (const DoorPiece& p : lift_door_pieces)
+            draw_door_piece(p, spans_y, x, y, z);
     }
 }
 

@@ -63,6 +63,10 @@ void draw_box(double x0, double x1, double y0, double y1, double z0, double z1);
 void draw_room_walls(int draw_argument);
 void draw_block_floor(int draw_argument);
 void draw_block_ceiling(int draw_argument);
+// A door unit stands in a wall of constant x (spanning y) or of constant y
+// (spanning x); it is a plain door or a framed lift door.
+constexpr int in_x_wall = 0, in_y_wall = 1;
+constexpr int plain_door = 1, lift_door = 2;
 void draw_door_unit(int orientation, int kind, float x, float y, float z);
 void draw_lift_car(float x, float y, float z);
 

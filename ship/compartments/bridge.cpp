@@ -32,6 +32,6 @@ void draw_shuttle_bridge(int draw_argument)
         draw_box(b.x0 + 1, b.x1 - 1, b.y0 + 2 + 1.5 * i, b.y0 + 2.5 + 1.5 * i, b.z0, b.z0 + 1.5);
     for (int i = 0; i < 6; ++i)
         draw_box(b.x0 + 1, b.x1 - 1, b.y0 + 22 + 1.5 * i, b.y0 + 22.5 + 1.5 * i, b.z0, b.z0 + 1.5);
-    draw_door_unit(1, 1, b.x0 + 10, b.y0 + 11, b.z0);
-    draw_door_unit(1, 1, b.x0 + 10, b.y1 - 11, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 10, b.y0 + 11, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 10, b.y1 - 11, b.z0);
 }

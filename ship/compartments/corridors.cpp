@@ -46,14 +46,14 @@ void draw_corridor_x_door_y1(int)
 {
     const Block& b = *current_block;
     draw_corridor_x_walls(b);
-    draw_door_unit(0, 1, b.x0, b.y1 - 1, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x0, b.y1 - 1, b.z0);
 }
 
 void draw_corridor_x_door_y0(int)
 {
     const Block& b = *current_block;
     draw_corridor_x_walls(b);
-    draw_door_unit(0, 1, b.x0, b.y0 + 1, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x0, b.y0 + 1, b.z0);
 }
 
 // Door and panels in the long wall that faces the hangar's middle.
@@ -61,7 +61,7 @@ void draw_corridor_x_panels_y1(int)
 {
     const Block& b = *current_block;
     draw_corridor_x_walls(b);
-    draw_door_unit(1, 1, b.x0 + 1, b.y1, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 1, b.y1, b.z0);
     draw_wall_panels(b, b.y1);
 }
 
@@ -69,7 +69,7 @@ void draw_corridor_x_panels_y0(int)
 {
     const Block& b = *current_block;
     draw_corridor_x_walls(b);
-    draw_door_unit(1, 1, b.x0 + 1, b.y0, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 1, b.y0, b.z0);
     draw_wall_panels(b, b.y0);
 }
 
@@ -93,6 +93,6 @@ void draw_corridor_y_doors(int)
 {
     const Block& b = *current_block;
     draw_corridor_y_walls(b);
-    draw_door_unit(1, 1, b.x0 + 1, b.y0, b.z0);
-    draw_door_unit(1, 1, b.x0 + 1, b.y1, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 1, b.y0, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 1, b.y1, b.z0);
 }

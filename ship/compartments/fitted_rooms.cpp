@@ -54,9 +54,9 @@ void draw_drum_room(int draw_argument)
     draw_room_walls(draw_argument);
     draw_drum(b.x0 + 8, b.y0 + 4, b.z0 + 0.1f);
     draw_drum(b.x0 + 8, b.y1 - 4, b.z0 + 0.1f);
-    draw_door_unit(0, 1, b.x1, b.y0 + 4, b.z0);
-    draw_door_unit(0, 1, b.x1, b.y0 + 10, b.z0);
-    draw_door_unit(0, 1, b.x1, b.y1 - 4, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x1, b.y0 + 4, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x1, b.y0 + 10, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x1, b.y1 - 4, b.z0);
 }
 
 // Slabs 0.1 thick at the fixed height 16, 1 above this room's floor.
@@ -71,7 +71,7 @@ void draw_slab_room(int draw_argument)
         draw_box(b.x0 + 2 + 4 * i, b.x0 + 4 + 4 * i, -6.5, -2.5, slab_bottom, slab_top);
     // the fourth slab keeps the colour of the first three
     draw_box(b.x0 + 0.5, b.x0 + 4.5, b.y0 + 0.8, b.y0 + 2.5, slab_bottom, slab_top);
-    draw_door_unit(1, 1, b.x1 - 3, b.y0, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x1 - 3, b.y0, b.z0);
 }
 
 // One slab and two doors at the x0, y0 corner.
@@ -81,8 +81,8 @@ void draw_slab_room_two_doors(int draw_argument)
     draw_room_walls(draw_argument);
     glColor3fv(dark_gray);
     draw_box(61.5, 65.5, -7, -5, slab_bottom, slab_top);
-    draw_door_unit(0, 1, b.x0, b.y0 + 1, b.z0);
-    draw_door_unit(1, 1, b.x0 + 1, b.y0, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x0, b.y0 + 1, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 1, b.y0, b.z0);
 }
 
 // Five low rows standing on z0; the room has no door of its own.
@@ -125,5 +125,5 @@ void draw_tr_room(int draw_argument)
             draw_cylinder(0.25, 0, 0.1, 10);
             glPopMatrix();
         }
-    draw_door_unit(1, 1, b.x1 - 3, b.y0 < 0 ? b.y0 : b.y1, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x1 - 3, b.y0 < 0 ? b.y0 : b.y1, b.z0);
 }

@@ -11,12 +11,6 @@
 
 using namespace palette;
 
-// draw_door_unit: a unit in a plane of constant x spans y, and the other way
-// round; every door of a lift is the framed lift door.
-constexpr int in_x_plane = 0;
-constexpr int in_y_plane = 1;
-constexpr int lift_door = 2;
-
 // The second car of the long run stands on the lift line through the
 // forward cross-lifts, wherever the run itself begins.
 constexpr float forward_lift_line_x = 60;
@@ -33,8 +27,8 @@ static void draw_run_along_x(double top, float car_x, bool door_at_x0)
     draw_box(b.x0, b.x1, b.y1 - 0.1, b.y1, b.z0 + 0.1, top);
     draw_lift_car(car_x, mid_y, b.z0);
     if (door_at_x0)
-        draw_door_unit(in_x_plane, lift_door, b.x0, mid_y, b.z0);
-    draw_door_unit(in_x_plane, lift_door, b.x1, mid_y, b.z0);
+        draw_door_unit(in_x_wall, lift_door, b.x0, mid_y, b.z0);
+    draw_door_unit(in_x_wall, lift_door, b.x1, mid_y, b.z0);
 }
 
 // Its x0 end is open onto the cross passage.
@@ -71,13 +65,13 @@ void draw_lift_run_3(int)
     draw_box(spur_x1, b.x1, b.y1 - 0.1, b.y1, bottom, top);
     draw_lift_car(b.x0 + 5, mid_y, b.z0);
     draw_lift_car(forward_lift_line_x, mid_y, b.z0);
-    draw_door_unit(in_x_plane, lift_door, b.x0, mid_y, b.z0);
-    draw_door_unit(in_x_plane, lift_door, b.x1, mid_y, b.z0);
+    draw_door_unit(in_x_wall, lift_door, b.x0, mid_y, b.z0);
+    draw_door_unit(in_x_wall, lift_door, b.x1, mid_y, b.z0);
     glColor3fv(gray);
     draw_box(b.x0 + 27.9, spur_x1, b.y1, spur_end, bottom, top);
     glColor3fv(b.colour);
     draw_box(spur_x0, spur_x1, b.y1, spur_end, b.z0, b.z0 + 0.1);
-    draw_door_unit(in_y_plane, lift_door, b.x0 + 26, spur_end, b.z0);
+    draw_door_unit(in_y_wall, lift_door, b.x0 + 26, spur_end, b.z0);
     if (view_state.show_ceilings) {
         glColor3fv(mid_gray);
         draw_box(spur_x0, spur_x1, b.y1, spur_end, b.z0 + 2.4, top);
@@ -94,8 +88,8 @@ void draw_cross_passage(int)
     draw_box(b.x0, b.x0 + 0.1, b.y0, b.y1, b.z0 + 0.1, b.z1);
     draw_box(b.x1 - 0.1, b.x1, b.y0, b.y0 + 6, b.z0 + 0.1, b.z1);
     draw_box(b.x1 - 0.1, b.x1, b.y1 - 6, b.y1, b.z0 + 0.1, b.z1);
-    draw_door_unit(in_y_plane, lift_door, mid_x, b.y0, b.z0);
-    draw_door_unit(in_y_plane, lift_door, mid_x, b.y1, b.z0);
+    draw_door_unit(in_y_wall, lift_door, mid_x, b.y0, b.z0);
+    draw_door_unit(in_y_wall, lift_door, mid_x, b.y1, b.z0);
 }
 
 // A closed cross-lift; the car waits halfway along whatever length it has.
@@ -110,8 +104,8 @@ void draw_cross_lift(int)
     draw_box(b.x0, b.x1, b.y0, b.y0 + 0.1, bottom, top);
     draw_box(b.x0, b.x1, b.y1 - 0.1, b.y1, bottom, top);
     draw_lift_car(mid_x, (b.y0 + b.y1) / 2, b.z0);
-    draw_door_unit(in_y_plane, lift_door, mid_x, b.y0, b.z0);
-    draw_door_unit(in_y_plane, lift_door, mid_x, b.y1, b.z0);
+    draw_door_unit(in_y_wall, lift_door, mid_x, b.y0, b.z0);
+    draw_door_unit(in_y_wall, lift_door, mid_x, b.y1, b.z0);
 }
 
 // The aft cross-lift, with a spur 17 long toward -x through a gap in the
@@ -129,14 +123,14 @@ void draw_cross_lift_spur(int)
     draw_box(b.x0, b.x0 + 0.1, b.y0, b.y0 + 9, bottom, b.z1);
     draw_box(b.x0, b.x0 + 0.1, b.y1 - 9, b.y1, bottom, b.z1);
     draw_lift_car(mid_x, mid_y, b.z0);
-    draw_door_unit(in_y_plane, lift_door, mid_x, b.y0, b.z0);
-    draw_door_unit(in_y_plane, lift_door, mid_x, b.y1, b.z0);
+    draw_door_unit(in_y_wall, lift_door, mid_x, b.y0, b.z0);
+    draw_door_unit(in_y_wall, lift_door, mid_x, b.y1, b.z0);
     glColor3fv(gray);
     draw_box(spur_end, b.x0, -2, -1.9, bottom, b.z1);
     draw_box(spur_end, b.x0, 1.9, 2, bottom, b.z1);
     glColor3fv(b.colour);
     draw_box(spur_end, b.x0, -2, 2, b.z0, b.z0 + 0.1);
-    draw_door_unit(in_x_plane, lift_door, spur_end, mid_y, b.z0);
+    draw_door_unit(in_x_wall, lift_door, spur_end, mid_y, b.z0);
     if (view_state.show_ceilings) {
         glColor3fv(mid_gray);
         draw_box(spur_end, b.x0, mid_y - 2, mid_y + 2, b.z1 - 0.1, b.z1);

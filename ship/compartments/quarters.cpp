@@ -16,7 +16,7 @@ void draw_quarters_10x6(int draw_argument)
     draw_room_walls(draw_argument);
     glColor3fv(gray);
     draw_box(b.x0 + 5 - 0.05, b.x0 + 5 + 0.05, b.y1 - 3, b.y1 - 0.1, b.z0 + 0.1, b.z0 + 1);
-    draw_door_unit(1, 1, b.x0 + 6, b.variant != 0 ? b.y0 : b.y1, b.z0);
+    draw_door_unit(in_y_wall, plain_door, b.x0 + 6, b.variant != 0 ? b.y0 : b.y1, b.z0);
 }
 
 // Cabin long in y: the partition runs along x from the x0 wall, 5 from y0,
@@ -27,5 +27,5 @@ void draw_quarters_6x10(int draw_argument)
     draw_room_walls(draw_argument);
     glColor3fv(gray);
     draw_box(b.x0, b.x1 - 3, b.y0 + 5 - 0.05, b.y0 + 5 + 0.05, b.z0 + 0.1, b.z0 + 1);
-    draw_door_unit(0, 1, b.variant != 0 ? b.x0 : b.x1, b.y0 + 6, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.variant != 0 ? b.x0 : b.x1, b.y0 + 6, b.z0);
 }

@@ -4,23 +4,19 @@
 #include "ship/compartments/compartments.h"
 #include "ship/ship.h"
 
-// draw_door_unit: a plain door in a wall of constant x.
-constexpr int in_x_plane = 0;
-constexpr int plain_door = 1;
-
 void draw_room_three_doors(int draw_argument)
 {
     const Block& b = *current_block;
     draw_room_walls(draw_argument);
-    draw_door_unit(in_x_plane, plain_door, b.x0, b.y0 + 4, b.z0);
-    draw_door_unit(in_x_plane, plain_door, b.x1, b.y0 + 10, b.z0);
-    draw_door_unit(in_x_plane, plain_door, b.x1, b.y1 - 4, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x0, b.y0 + 4, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x1, b.y0 + 10, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x1, b.y1 - 4, b.z0);
 }
 
 void draw_room_two_doors(int draw_argument)
 {
     const Block& b = *current_block;
     draw_room_walls(draw_argument);
-    draw_door_unit(in_x_plane, plain_door, b.x1, b.y0 + 1, b.z0);
-    draw_door_unit(in_x_plane, plain_door, b.x0, b.y1 - 1, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x1, b.y0 + 1, b.z0);
+    draw_door_unit(in_x_wall, plain_door, b.x0, b.y1 - 1, b.z0);
 }

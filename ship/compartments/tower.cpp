@@ -10,10 +10,6 @@
 
 using namespace palette;
 
-// draw_door_unit: a lift door in a plane of constant x, spanning y.
-constexpr int in_x_plane = 0;
-constexpr int lift_door = 2;
-
 constexpr float tower_lift_x = 60;
 constexpr float boom_lift_x = 86;
 
@@ -43,7 +39,7 @@ void draw_tower_level(int draw_argument)
     draw_box(w.x0, w.x1, -2, -1.9, b.z0 + 0.1, b.z1);
     draw_box(w.x0, w.x1, 1.9, 2, b.z0 + 0.1, b.z1);
     draw_box(w.closed_end - 0.1, w.closed_end, -2, 2, b.z0 + 0.1, b.z1);
-    draw_door_unit(in_x_plane, lift_door, w.door, 0, b.z0);
+    draw_door_unit(in_x_wall, lift_door, w.door, 0, b.z0);
 }
 
 // The top level: one closed well holds the cars of both lift lines, with a
@@ -81,8 +77,8 @@ void draw_boom(int)
     draw_box(gap_x1, b.x1, 1.9, 2, bottom, b.z1);
     draw_lift_car(b.x0 + 6, 0, b.z0);
     draw_lift_car(b.x1 - 6, 0, b.z0);
-    draw_door_unit(in_x_plane, lift_door, b.x0, 0, b.z0);
-    draw_door_unit(in_x_plane, lift_door, b.x1, 0, b.z0);
+    draw_door_unit(in_x_wall, lift_door, b.x0, 0, b.z0);
+    draw_door_unit(in_x_wall, lift_door, b.x1, 0, b.z0);
 }
 
 // The disc's axis stands at the boom's forward end.
