@@ -101,6 +101,17 @@ TEST_F(FavouriteView, SaveWritesNineLinesThatReadBack)
     EXPECT_EQ(v.world_view, 0) << "the file holds no world view";
 }
 
+TEST_F(FavouriteView, ShiftMakesNoDifferenceToSaveAndRestore)
+{
+    rec::state().modifiers = GLUT_ACTIVE_SHIFT;
+    view_state.cam_x = 42;
+    EXPECT_EQ(special(GLUT_KEY_F6), "");
+    EXPECT_EQ(read_file(), "1\n0\n128\n42\n20\n16\n16\n110\n0\n");
+    view_state.cam_x = 7;
+    special(GLUT_KEY_F5);
+    EXPECT_EQ(view_state.cam_x, 42.0f);
+}
+
 TEST_F(FavouriteView, SeventhLineIsTheCameraHeightThatCounts)
 {
     write_file("0\n0\n50\n1\n2\n5\n9\n45\n0.5\n");
