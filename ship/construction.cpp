@@ -55,11 +55,8 @@ const TubePart tube_parts[3] = {
 static void draw_upright_tube(float x, float y, float z)
 {
     for (const TubePart& p : tube_parts) {
-        glPushMatrix();
-        glTranslatef(x, y, z);
         glColor3fv(p.colour);
-        draw_cylinder(p.radius, p.radius, p.length, 10);
-        glPopMatrix();
+        draw_upright_cylinder(x, y, z, p.radius, p.radius, p.length, 10);
     }
 }
 

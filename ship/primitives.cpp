@@ -122,12 +122,9 @@ static const CarPiece car_pieces[] = {
 void draw_lift_car(float x, float y, float z)
 {
     glColor3fv(dark_gray);
-    for (const CarPiece& p : car_pieces) {
-        glPushMatrix();
-        glTranslatef(x, y, static_cast<float>(z + p.start));
-        draw_cylinder(p.base_radius, p.top_radius, p.length, 10);
-        glPopMatrix();
-    }
+    for (const CarPiece& p : car_pieces)
+        draw_upright_cylinder(x, y, static_cast<float>(z + p.start), p.base_radius,
+                              p.top_radius, p.length, 10);
 }
 
 GLUquadric* shared_quadric()
@@ -143,6 +140,15 @@ void draw_cylinder(double base_radius, double top_radius, double height,
 {
     if (GLUquadric* q = shared_quadric())
         gluCylinder(q, base_radius, top_radius, height, slices, 10);
+}
+
+void draw_upright_cylinder(float x, float y, float z, double base_radius,
+                           double top_radius, double height, int slices)
+{
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    draw_cylinder(base_radius, top_radius, height, slices);
+    glPopMatrix();
 }
 
 void draw_partial_disk(double inner_radius, double outer_radius, int slices,

@@ -83,6 +83,11 @@ void draw_cylinder(double base_radius, double top_radius, double height,
 void draw_partial_disk(double inner_radius, double outer_radius, int slices,
                        double start_angle, double sweep_angle);
 
+// draw_cylinder standing upright with its base centre at (x, y, z); the
+// model-view matrix is left as it was.
+void draw_upright_cylinder(float x, float y, float z, double base_radius,
+                           double top_radius, double height, int slices);
+
 // The three coaxial cylinders of a tube, in drawing order: a red column, a
 // sleeve over all but its last 2 units, and a dark core inside. The tube
 // rooms draw them inclined; until those are built they stand upright.

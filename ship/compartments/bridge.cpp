@@ -8,15 +8,6 @@
 
 using namespace palette;
 
-static void draw_upright_cylinder(float x, float y, float z, double base_radius,
-                                  double top_radius, double height)
-{
-    glPushMatrix();
-    glTranslatef(x, y, z);
-    draw_cylinder(base_radius, top_radius, height, 10);
-    glPopMatrix();
-}
-
 void draw_shuttle_bridge(int draw_argument)
 {
     const Block& b = *current_block;
@@ -24,9 +15,9 @@ void draw_shuttle_bridge(int draw_argument)
 
     draw_room_walls(draw_argument);
     glColor3fv(gray);
-    draw_upright_cylinder(cx, cy, base, 5, 5, 1.9);  // ring wall
+    draw_upright_cylinder(cx, cy, base, 5, 5, 1.9, 10);  // ring wall
     glColor3fv(dark_gray);
-    draw_upright_cylinder(cx, cy, base, 5, 0, 0.1);  // floor disc
+    draw_upright_cylinder(cx, cy, base, 5, 0, 0.1, 10);  // floor disc
     // Both banks are placed from y0 and stand on z0, in the disc's colour.
     for (int i = 0; i < 6; ++i)
         draw_box(b.x0 + 1, b.x1 - 1, b.y0 + 2 + 1.5 * i, b.y0 + 2.5 + 1.5 * i, b.z0, b.z0 + 1.5);

@@ -119,11 +119,8 @@ void draw_tr_room(int draw_argument)
     draw_box(b.x0, b.x0 + 3, b.y0, b.y1, b.z0 + 0.1, b.z0 + 0.35);
     for (const ConeRow& row : platform_cones)
         for (int i = 0; i < row.cones; ++i) {
-            glPushMatrix();
-            glTranslatef(b.x0 + row.x, b.y0 + row.y + 0.75f * i, b.z0 + 0.36f);
             glColor3fv(dark_gray);
-            draw_cylinder(0.25, 0, 0.1, 10);
-            glPopMatrix();
+            draw_upright_cylinder(b.x0 + row.x, b.y0 + row.y + 0.75f * i, b.z0 + 0.36f, 0.25, 0, 0.1, 10);
         }
     draw_door_unit(in_y_wall, plain_door, b.x1 - 3, b.y0 < 0 ? b.y0 : b.y1, b.z0);
 }

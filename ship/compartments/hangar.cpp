@@ -40,16 +40,6 @@ static void draw_pad_marker(float floor_z)
     glPopMatrix();
 }
 
-// A quadric stood upright at (x, 0, z).
-static void draw_upright(float x, float z, double base_radius, double top_radius,
-                         double height)
-{
-    glPushMatrix();
-    glTranslatef(x, 0, z);
-    draw_cylinder(base_radius, top_radius, height, hangar_slices);
-    glPopMatrix();
-}
-
 void draw_hangar_deck(int)
 {
     const Block& b = *current_block;
@@ -60,14 +50,14 @@ void draw_hangar_deck(int)
     draw_box(b.x0, b.x1, b.y0 - 0.1, b.y0, b.z0 + 0.1, hangar_top);
     draw_box(b.x0, b.x1, b.y1, b.y1 + 0.1, b.z0 + 0.1, hangar_top);
     draw_box(b.x1 - 0.1, b.x1, b.y0, b.y1, b.z0 + 0.1, b.z0 + 2.5);
-    draw_upright(0, b.z0, ring_radius, ring_radius, 0.12);
+    draw_upright_cylinder(0, 0, b.z0, ring_radius, ring_radius, 0.12, hangar_slices);
     draw_pad_marker(b.z0);
     glColor3fv(mid_gray);
-    draw_upright(platform_x, b.z0, platform_radius, 0, 0.1);
+    draw_upright_cylinder(platform_x, 0, b.z0, platform_radius, 0, 0.1, hangar_slices);
     glColor3fv(gray);
-    draw_upright(platform_x, under_platform, platform_radius, platform_radius, platform_depth);
+    draw_upright_cylinder(platform_x, 0, under_platform, platform_radius, platform_radius, platform_depth, hangar_slices);
     glColor3fv(mid_gray);
-    draw_upright(platform_x, under_platform, 0, platform_radius, 0.1);
+    draw_upright_cylinder(platform_x, 0, under_platform, 0, platform_radius, 0.1, hangar_slices);
     if (view_state.show_ceilings) {
         glColor3fv(mid_gray);
         draw_box(b.x0, b.x1, b.y0, b.y1, hangar_ceiling_bottom, hangar_top);
