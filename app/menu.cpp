@@ -47,15 +47,27 @@ void create_menus()
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
-void main_menu(int value)
+static const MenuEntry* find_entry(int value)
 {
     for (const MenuEntry& e : menu_entries)
-        if (e.value == value) {
-            if (e.key)
-                replay(e.key);
-            else
-                e.action();
-            return;
-        }
-    std::printf("Unknown main menu value: %d\n", value);
+        if (e.value == value)
+            return &e;
+    return nullptr;
+}
+
+void main_menu(int value)
+{
+    const MenuEntry* e = find_entry(value);
+    if (!e)
+        std::printf("Unknown main menu value: %d\n", value);
+    else if (e->key)
+        replay(e->key);
+    else
+        e->action();
+}
+
+bool menu_value_quits(int value)
+{
+    const MenuEntry* e = find_entry(value);
+    return e && (e->key ? key_quits(e->key) : e->action == quit_program);
 }

@@ -14,7 +14,7 @@ int main_window;
 // the Earth.
 static const unsigned char start_up_keys[] = {'f', 'a', 'l', 'w'};
 
-void start_up(int* argc, char** argv)
+void open_window(int* argc, char** argv)
 {
     glutInit(argc, argv);
     // The frame clears and tests depth every time.
@@ -29,13 +29,22 @@ void start_up(int* argc, char** argv)
     glutKeyboardFunc(keyboard);
     glutSpecialFunc(special_keys);
     create_menus();
+}
 
+void set_start_up_view()
+{
     std::memset(&view_state, 0, sizeof view_state);
     view_state.show_ceilings = 1;
     view_state.perspective_mode = 1;
     for (unsigned char key : start_up_keys)
         keyboard(key, 0, 0);
     reset_view();
+}
+
+void start_up(int* argc, char** argv)
+{
+    open_window(argc, argv);
+    set_start_up_view();
     keyboard('?', 0, 0);
 }
 

@@ -23,3 +23,24 @@ const Colour silver       = {0.84f, 0.84f, 0.84f};  // hull cylinders 1 and 4
 const Colour silver_dark  = {0.82f, 0.82f, 0.82f};  // hull cylinders 2 and 5
 const Colour silver_light = {0.86f, 0.86f, 0.86f};  // hull cylinder 3
 }  // namespace palette
+
+const NamedColour named_colours[palette_size] = {
+    {"red", palette::red},           {"pink", palette::pink},
+    {"orange", palette::orange},     {"green", palette::green},
+    {"light_green", palette::light_green}, {"magenta", palette::magenta},
+    {"blue", palette::blue},         {"light_blue", palette::light_blue},
+    {"cyan", palette::cyan},         {"pale_yellow", palette::pale_yellow},
+    {"white", palette::white},       {"light_gray", palette::light_gray},
+    {"gray", palette::gray},         {"mid_gray", palette::mid_gray},
+    {"dark_gray", palette::dark_gray}, {"tan", palette::tan},
+    {"brown", palette::brown},       {"silver", palette::silver},
+    {"silver_dark", palette::silver_dark}, {"silver_light", palette::silver_light},
+};
+
+const char* colour_name(const float* rgb)
+{
+    for (const NamedColour& c : named_colours)
+        if (c.rgb[0] == rgb[0] && c.rgb[1] == rgb[1] && c.rgb[2] == rgb[2])
+            return c.name;
+    return nullptr;
+}

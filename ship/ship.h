@@ -18,6 +18,16 @@ extern const Colour red, pink, orange, green, light_green, magenta, blue,
     dark_gray, tan, brown, silver, silver_dark, silver_light;
 }
 
+// The palette by name, for the tools that write the ship out.
+struct NamedColour {
+    const char* name;
+    const float* rgb;
+};
+constexpr int palette_size = 20;
+extern const NamedColour named_colours[palette_size];
+// The name of the palette colour with these components, or null.
+const char* colour_name(const float* rgb);
+
 // ---------------------------------------------------------------------------
 // Block: one box-shaped compartment. Routines learn which block they draw
 // only through current_block.
@@ -52,6 +62,10 @@ extern const Block* current_block;
 // The construction order: every block once, then a null entry.
 constexpr int ship_block_count = 139;
 extern const Block* const block_sequence[ship_block_count + 1];
+// In construction order: each block's global name (block_NNN for a block
+// without a name of its own) and the name of its draw routine.
+extern const char* const block_names[ship_block_count];
+extern const char* const block_routine_names[ship_block_count];
 
 // Upper bound of the construction counter: one more than the block count.
 int block_total();

@@ -206,6 +206,12 @@ static const KeyCommand* find_command(unsigned char key)
     return nullptr;
 }
 
+bool key_quits(unsigned char key)
+{
+    const KeyCommand* c = find_command(key);
+    return c && c->action == quit_program;
+}
+
 void keyboard(unsigned char key, int, int)
 {
     if (const KeyCommand* c = find_command(key))

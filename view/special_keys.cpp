@@ -1,6 +1,9 @@
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <cstring>
+
+#include <strings.h>
 
 #include "view/favourite_view.h"
 #include "view/input.h"
@@ -21,44 +24,66 @@ static void restore(bool) { restore_favourite_view(); }
 static void save(bool) { save_favourite_view(); }
 static void ignore(bool) {}
 
+// The name is how a key script writes the key, as in <PageUp>.
 struct SpecialKey {
     int key;
     void (*action)(bool shift);
+    const char* name;
 };
 
 static const SpecialKey special_key_commands[] = {
-    {GLUT_KEY_LEFT,      left},
-    {GLUT_KEY_RIGHT,     right},
-    {GLUT_KEY_UP,        up},
-    {GLUT_KEY_DOWN,      down},
-    {GLUT_KEY_HOME,      raise},
-    {GLUT_KEY_END,       lower},
-    {GLUT_KEY_PAGE_UP,   zoom_out},
-    {GLUT_KEY_PAGE_DOWN, zoom_in},
-    {GLUT_KEY_INSERT,    tilt},
-    {GLUT_KEY_F1,        level},
-    {GLUT_KEY_F5,        restore},
-    {GLUT_KEY_F6,        save},
+    // key                action     name
+    {GLUT_KEY_LEFT,       left,      "Left"},
+    {GLUT_KEY_RIGHT,      right,     "Right"},
+    {GLUT_KEY_UP,         up,        "Up"},
+    {GLUT_KEY_DOWN,       down,      "Down"},
+    {GLUT_KEY_HOME,       raise,     "Home"},
+    {GLUT_KEY_END,        lower,     "End"},
+    {GLUT_KEY_PAGE_UP,    zoom_out,  "PageUp"},
+    {GLUT_KEY_PAGE_DOWN,  zoom_in,   "PageDown"},
+    {GLUT_KEY_INSERT,     tilt,      "Insert"},
+    {GLUT_KEY_F1,         level,     "F1"},
+    {GLUT_KEY_F5,         restore,   "F5"},
+    {GLUT_KEY_F6,         save,      "F6"},
     // The toolkit reports a bare press of a modifier as a key of its own;
     // reaching for Shift is not a command.
-    {GLUT_KEY_SHIFT_L,   ignore},
-    {GLUT_KEY_SHIFT_R,   ignore},
-    {GLUT_KEY_CTRL_L,    ignore},
-    {GLUT_KEY_CTRL_R,    ignore},
-    {GLUT_KEY_ALT_L,     ignore},
-    {GLUT_KEY_ALT_R,     ignore},
-    {GLUT_KEY_SUPER_L,   ignore},
-    {GLUT_KEY_SUPER_R,   ignore},
+    {GLUT_KEY_SHIFT_L,    ignore,    nullptr},
+    {GLUT_KEY_SHIFT_R,    ignore,    nullptr},
+    {GLUT_KEY_CTRL_L,     ignore,    nullptr},
+    {GLUT_KEY_CTRL_R,     ignore,    nullptr},
+    {GLUT_KEY_ALT_L,      ignore,    nullptr},
+    {GLUT_KEY_ALT_R,      ignore,    nullptr},
+    {GLUT_KEY_SUPER_L,    ignore,    nullptr},
+    {GLUT_KEY_SUPER_R,    ignore,    nullptr},
 };
+
+int special_key_named(const char* name, size_t length)
+{
+    for (const SpecialKey& c : special_key_commands)
+        if (c.name && std::strlen(c.name) == length && strncasecmp(c.name, name, length) == 0)
+            return c.key;
+    return -1;
+}
+
+static const SpecialKey* find_special_key(int key)
+{
+    for (const SpecialKey& c : special_key_commands)
+        if (c.key == key)
+            return &c;
+    return nullptr;
+}
 
 void special_keys(int key, int, int)
 {
-    const SpecialKey* command = nullptr;
-    for (const SpecialKey& c : special_key_commands)
-        if (c.key == key)
-            command = &c;
-    if (command)
-        command->action(glutGetModifiers() & GLUT_ACTIVE_SHIFT);
+    // Asked only for a known key, as the toolkit answers it only in here.
+    const SpecialKey* command = find_special_key(key);
+    special_key(key, command && (glutGetModifiers() & GLUT_ACTIVE_SHIFT));
+}
+
+void special_key(int key, bool shift)
+{
+    if (const SpecialKey* command = find_special_key(key))
+        command->action(shift);
     else
         std::printf("Don't know what to do with KeyboardSpecial hit: '%c' (0x%0x)\n", key,
                     static_cast<unsigned>(key));

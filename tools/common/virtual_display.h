@@ -1,0 +1,24 @@
+// A private virtual X server (Xvfb) on a free display number, for drawing
+// with OpenGL where there is no screen. It ends with this object, or with
+// the process that started it.
+#pragma once
+
+#include <string>
+
+class VirtualDisplay {
+public:
+    VirtualDisplay() = default;
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+    ~VirtualDisplay();
+
+    // Starts Xvfb and waits until it accepts connections. On failure `error`
+    // is one line: Xvfb missing (naming the Debian package) or not starting.
+    bool start(std::string& error);
+    // The display name, such as ":3", once started.
+    const std::string& name() const { return name_; }
+
+private:
+    int pid_ = -1;
+    std::string name_;
+};

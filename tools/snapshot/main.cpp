@@ -1,0 +1,249 @@
+// tev-snapshot: the viewer's pictures without a screen. It starts the
+// program as the viewer does (without the help text), replays a key script
+// through the program's own callbacks and draws the program's own frame
+// off screen.
+#include <GL/freeglut.h>
+#include <X11/Xlib.h>
+#include <getopt.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "ship/ship.h"
+#include "tools/common/key_script.h"
+#include "tools/common/picture.h"
+#include "tools/common/virtual_display.h"
+#include "tools/snapshot/offscreen.h"
+#include "view/input.h"
+
+namespace {
+
+const char program[] = "tev-snapshot";
+
+const char usage[] =
+    "usage: tev-snapshot [--keys SCRIPT] [--size N] [--transparent] --out FILE.png\n"
+    "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] --construction DIR\n"
+    "       tev-snapshot --help\n";
+
+const char help[] =
+    "Draws what the viewer tev shows after start-up followed by the keys of SCRIPT,\n"
+    "without a screen: with DISPLAY unset it runs its own virtual X server (Xvfb).\n"
+    "\n"
+    "  --keys SCRIPT        keys typed after start-up (default: none)\n"
+    "  --out FILE.png       write the view as a PNG picture\n"
+    "  --construction DIR   write DIR/step-000.png ... DIR/step-140.png, the view with\n"
+    "                       the construction counter at 0 ... 140, and\n"
+    "                       DIR/construction.gif, the same as a looping animation\n"
+    "  --size N             N x N pixels (default 640, the viewer's window)\n"
+    "  --transparent        the black background as transparent pixels\n"
+    "  --help               this text\n"
+    "\n"
+    "Standard output carries what the keys print (the viewer's diagnostics);\n"
+    "progress and errors go to standard error. Exit status: 0 done, 1 failed,\n"
+    "2 wrong usage. No file is left half written.\n"
+    "\n";
+
+const char examples[] =
+    "\n"
+    "Examples:\n"
+    "  tev-snapshot --out ship.png\n"
+    "  tev-snapshot --keys 'o<S-PageDown><Left>t' --out overhead.png\n"
+    "  tev-snapshot --keys 'okx' --size 2048 --transparent --out poster.png\n"
+    "  tev-snapshot --keys 'o' --construction build/\n";
+
+// Frame times of the animation, in hundredths of a second.
+constexpr int step_delay = 8, last_step_delay = 300;
+
+struct Options {
+    std::string keys, out, construction;
+    int size = 640;
+    bool transparent = false;
+};
+
+int usage_error(const std::string& message)
+{
+    std::fprintf(stderr, "%s: %s\n%sTry '%s --help' for more.\n", program, message.c_str(), usage,
+                 program);
+    return 2;
+}
+
+int failure(const std::string& message)
+{
+    std::fprintf(stderr, "%s: %s\n", program, message.c_str());
+    return 1;
+}
+
+bool ends_with(const std::string& s, const char* suffix)
+{
+    const size_t n = std::strlen(suffix);
+    return s.size() >= n && strcasecmp(s.c_str() + s.size() - n, suffix) == 0;
+}
+
+bool parse_size(const char* text, int& size)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long n = std::strtol(text, &end, 10);
+    if (errno || end == text || *end || n < 1 || n > 16384)
+        return false;
+    size = int(n);
+    return true;
+}
+
+// Returns -1 to go on, else the exit status.
+int parse_options(int argc, char** argv, Options& o)
+{
+    static const option long_options[] = {
+        {"keys", required_argument, nullptr, 'k'},
+        {"out", required_argument, nullptr, 'o'},
+        {"construction", required_argument, nullptr, 'c'},
+        {"size", required_argument, nullptr, 's'},
+        {"transparent", no_argument, nullptr, 't'},
+        {"help", no_argument, nullptr, 'h'},
+        {nullptr, 0, nullptr, 0},
+    };
+    opterr = 0;
+    int c;
+    while ((c = getopt_long(argc, argv, ":", long_options, nullptr)) != -1)
+        switch (c) {
+        case 'k': o.keys = optarg; break;
+        case 'o': o.out = optarg; break;
+        case 'c': o.construction = optarg; break;
+        case 't': o.transparent = true; break;
+        case 's':
+            if (!parse_size(optarg, o.size))
+                return usage_error(std::string("--size wants a whole number from 1 to 16384, not '") +
+                                   optarg + "'");
+            break;
+        case 'h':
+            std::fputs(usage, stdout);
+            std::fputs(help, stdout);
+            std::fputs(key_script_help, stdout);
+            std::fputs(examples, stdout);
+            return 0;
+        case ':': return usage_error(std::string(argv[optind - 1]) + " needs a value");
+        default: return usage_error(std::string("unknown option ") + argv[optind - 1]);
+        }
+    if (optind < argc)
+        return usage_error(std::string("unexpected argument '") + argv[optind] + "'");
+    if (o.out.empty() == o.construction.empty())
+        return usage_error("give one of --out or --construction");
+    if (!o.out.empty() && !ends_with(o.out, ".png"))
+        return usage_error("--out " + o.out + ": the picture's name must end in .png");
+    return -1;
+}
+
+// Uses DISPLAY if set, else a private Xvfb that lives as long as `xvfb`.
+bool find_screen(VirtualDisplay& xvfb, std::string& error)
+{
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) {
+        if (!xvfb.start(error))
+            return false;
+        setenv("DISPLAY", xvfb.name().c_str(), 1);
+    }
+    Display* x = XOpenDisplay(nullptr);
+    if (!x) {
+        error = std::string("cannot open the X display ") + std::getenv("DISPLAY");
+        return false;
+    }
+    XCloseDisplay(x);
+    return true;
+}
+
+bool make_directory(const std::string& dir, std::string& error)
+{
+    for (size_t slash = dir.find('/', 1);; slash = dir.find('/', slash + 1)) {
+        const std::string part = dir.substr(0, slash);
+        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+            error = "cannot make the directory " + part + ": " + std::strerror(errno);
+            return false;
+        }
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat s;
+    if (stat(dir.c_str(), &s) != 0 || !S_ISDIR(s.st_mode)) {
+        error = dir + " is not a directory";
+        return false;
+    }
+    return true;
+}
+
+// The construction set: every step as a PNG, then the animation. On a
+// failure the files this run wrote are removed again.
+bool write_construction(OffscreenFrame& frame, const Options& o, std::string& error)
+{
+    if (!make_directory(o.construction, error))
+        return false;
+    const std::string dir = o.construction + "/";
+    std::vector<std::string> written;
+    GifAnimation gif;
+    bool ok = gif.open(dir + "construction.gif", o.size, o.size, o.transparent, error);
+    keyboard('z', 0, 0);
+    const int last = block_total();
+    for (int step = 0; ok && step <= last; ++step) {
+        std::fprintf(stderr, "\rstep %d of %d", step, last);
+        const Picture picture = frame.draw();
+        char name[32];
+        std::snprintf(name, sizeof name, "step-%03d.png", step);
+        ok = write_png(dir + name, picture, o.transparent, error) &&
+             gif.add_frame(picture, step == last ? last_step_delay : step_delay, error);
+        if (ok)
+            written.push_back(dir + name);
+        keyboard('j', 0, 0);
+    }
+    std::fputc('\n', stderr);
+    ok = ok && gif.finish(error);
+    if (!ok)
+        for (const std::string& path : written)
+            std::remove(path.c_str());
+    return ok;
+}
+
+int draw_pictures(char* argv0, const Options& o, const std::vector<ScriptStep>& steps)
+{
+    // The toolkit reads no options of ours.
+    int toolkit_argc = 1;
+    char* toolkit_argv[] = {argv0, nullptr};
+    open_window(&toolkit_argc, toolkit_argv);
+    set_start_up_view();
+    run_key_script(steps);
+
+    std::string error;
+    OffscreenFrame frame;
+    if (!frame.create(o.size, error))
+        return failure(error);
+    const bool ok = o.out.empty() ? write_construction(frame, o, error)
+                                  : write_png(o.out, frame.draw(), o.transparent, error);
+    return ok ? 0 : failure(error);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+    Options o;
+    if (const int status = parse_options(argc, argv, o); status >= 0)
+        return status;
+    std::vector<ScriptStep> steps;
+    std::string error;
+    if (!parse_key_script(o.keys, steps, error))
+        return usage_error("--keys: " + error);
+
+    VirtualDisplay xvfb;
+    if (!find_screen(xvfb, error))
+        return failure(error);
+    const int status = draw_pictures(argv[0], o, steps);
+    // The toolkit lets go of the display before the private server ends.
+    glutExit();
+    return status;
+}
