@@ -2,10 +2,13 @@
 # Installs the Debian packages that tev needs and that are missing:
 #   tools/setup.sh run    to build and run the viewer
 #   tools/setup.sh test   to build it and run every test as well
+# For the tests it also installs the npm packages of the web page that
+# tev-export --web writes (tools/export/web), from their lock file.
 set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev xvfb xauth"
-test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev"
+test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev chromium"
 
 case "${1:-}" in
     run) wanted=$run_packages ;;
@@ -18,16 +21,29 @@ for package in $wanted; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
         missing="$missing $package"
 done
-[ -z "$missing" ] && exit 0
-
-if [ "$(id -u)" -eq 0 ]; then
-    as_root=""
-elif command -v sudo >/dev/null 2>&1; then
-    as_root="sudo"
-else
-    echo "setup: these Debian packages are missing; run as root to install them:$missing" >&2
-    exit 1
+# Node and npm may come from elsewhere than Debian; any will do.
+if [ "$1" = test ]; then
+    command -v node >/dev/null 2>&1 || missing="$missing nodejs"
+    command -v npm >/dev/null 2>&1 || missing="$missing npm"
 fi
-echo "setup: installing$missing"
-$as_root apt-get update -q
-DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing
+
+if [ -n "$missing" ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        as_root=""
+    elif command -v sudo >/dev/null 2>&1; then
+        as_root="sudo"
+    else
+        echo "setup: these Debian packages are missing; run as root to install them:$missing" >&2
+        exit 1
+    fi
+    echo "setup: installing$missing"
+    $as_root apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing
+fi
+
+# npm ci again only when the lock file is newer than the installed packages.
+web="$root/tools/export/web"
+if [ "$1" = test ] && ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
+    echo "setup: installing the npm packages of tools/export/web"
+    (cd "$web" && npm ci --no-audit --no-fund --loglevel=error)
+fi
