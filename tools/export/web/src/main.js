@@ -39,6 +39,8 @@ async function start() {
 }
 
 start().catch((error) => {
-  status.textContent = `could not show the ship: ${error.message || error}`;
+  // Browsers refuse to fetch the model from a page opened as a file.
+  const hint = location.protocol === 'file:' ? ' (open the page through a web server)' : '';
+  status.textContent = `could not show the ship: ${error.message || error}${hint}`;
   document.body.dataset.loaded = 'failed';
 });
