@@ -34,7 +34,7 @@ const char usage[] =
     "       tev-snapshot --help\n";
 
 const char help[] =
-    "Draws what the viewer tev shows after start-up followed by the keys of SCRIPT,\n"
+    "\nDraws what the viewer tev shows after start-up followed by the keys of SCRIPT,\n"
     "without a screen: with DISPLAY unset it runs its own virtual X server (Xvfb).\n"
     "\n"
     "  --keys SCRIPT        keys typed after start-up (default: none)\n"
