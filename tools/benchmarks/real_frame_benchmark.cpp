@@ -61,14 +61,10 @@ BENCHMARK_CAPTURE(frame, one_deck_ceilings_off, "onnnnnnnnnnnt")->UseManualTime(
 int main(int argc, char** argv)
 {
     VirtualDisplay xvfb;
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) {
-        std::string error;
-        if (!xvfb.start(error)) {
-            std::fprintf(stderr, "real_frame_benchmark: %s\n", error.c_str());
-            return 1;
-        }
-        setenv("DISPLAY", xvfb.name().c_str(), 1);
+    std::string error;
+    if (!find_display(xvfb, error)) {
+        std::fprintf(stderr, "real_frame_benchmark: %s\n", error.c_str());
+        return 1;
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
