@@ -19,6 +19,10 @@ public:
     // One call of the program's display callback, then the pixels; alpha is
     // 0 where nothing was drawn over the cleared background.
     Picture draw();
+    // Makes the framebuffer the target of drawing, with a viewport of its
+    // size, for those who call the display callback themselves.
+    void bind();
+    int size() const { return size_; }
 
 private:
     int size_ = 0;
