@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <gl2ps.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -368,9 +369,11 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
     std::vector<Plan> plans;
     std::vector<std::string> written;
     bool ok = true;
+    const bool progress = isatty(fileno(stderr));
     frame.bind();
     for (int deck = 0; ok && deck < deck_count; ++deck) {
-        std::fprintf(stderr, "\rdeck %d of %d", deck + 1, deck_count);
+        if (progress)
+            std::fprintf(stderr, "\rdeck %d of %d", deck + 1, deck_count);
         show_deck(deck);
         plans.push_back(frame_plan(deck, page));
         const Plan& plan = plans.back();
@@ -380,13 +383,14 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
         view_state.zoom = plan.zoom;
         for (const char* suffix : {"svg", "pdf"}) {
             const std::string path = dir + "/" + plan_name(deck, suffix);
-            ok = ok && write_vector(frame, path, transparent,
+            ok = ok && write_vector(frame, path, plan_title(deck), transparent,
                                     [&] { draw_annotations(plan, page); }, error);
             if (ok)
                 written.push_back(path);
         }
     }
-    std::fputc('\n', stderr);
+    if (progress)
+        std::fputc('\n', stderr);
     ok = ok && write_index(dir + "/index.html", plans, error);
     if (!ok)
         for (const std::string& path : written)

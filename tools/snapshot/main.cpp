@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 #include <getopt.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -83,8 +84,7 @@ struct Options {
 
 int usage_error(const std::string& message)
 {
-    std::fprintf(stderr, "%s: %s\n%sTry '%s --help' for more.\n", program, message.c_str(), usage,
-                 program);
+    std::fprintf(stderr, "%s: %s (see %s --help)\n", program, message.c_str(), program);
     return 2;
 }
 
@@ -199,6 +199,14 @@ bool make_directory(const std::string& dir, std::string& error)
     return true;
 }
 
+Picture draw(OffscreenFrame& frame, const Options& o)
+{
+    Picture picture = frame.draw();
+    if (o.transparent)
+        make_background_transparent(picture);
+    return picture;
+}
+
 // The construction set: every step as a PNG, then the animation. On a
 // failure the files this run wrote are removed again.
 bool write_construction(OffscreenFrame& frame, const Options& o, std::string& error)
@@ -211,9 +219,11 @@ bool write_construction(OffscreenFrame& frame, const Options& o, std::string& er
     bool ok = gif.open(dir + "construction.gif", o.size, o.size, o.transparent, error);
     keyboard('z', 0, 0);
     const int last = block_total();
+    // On a terminal the progress line is rewritten in place.
+    const char* end_of_line = isatty(fileno(stderr)) ? "\r" : "\n";
     for (int step = 0; ok && step <= last; ++step) {
-        std::fprintf(stderr, "\rstep %d of %d", step, last);
-        const Picture picture = frame.draw();
+        std::fprintf(stderr, "step %d of %d%s", step, last, end_of_line);
+        const Picture picture = draw(frame, o);
         char name[32];
         std::snprintf(name, sizeof name, "step-%03d.png", step);
         ok = write_png(dir + name, picture, o.transparent, error) &&
@@ -222,7 +232,8 @@ bool write_construction(OffscreenFrame& frame, const Options& o, std::string& er
             written.push_back(dir + name);
         keyboard('j', 0, 0);
     }
-    std::fputc('\n', stderr);
+    if (*end_of_line == '\r')
+        std::fputc('\n', stderr);
     ok = ok && gif.finish(error);
     if (!ok)
         for (const std::string& path : written)
@@ -250,9 +261,9 @@ int draw_pictures(char* argv0, const Options& o, const std::vector<ScriptStep>& 
     else if (!o.construction.empty())
         ok = write_construction(frame, o, error);
     else if (vector_format(o.out) >= 0)
-        ok = write_vector(frame, o.out, o.transparent, nullptr, error);
+        ok = write_vector(frame, o.out, "tev", o.transparent, nullptr, error);
     else
-        ok = write_png(o.out, frame.draw(), o.transparent, error);
+        ok = write_png(o.out, draw(frame, o), o.transparent, error);
     return ok ? 0 : failure(error);
 }
 

@@ -115,20 +115,27 @@ std::vector<FeedbackPrimitive> capture_feedback(const std::function<void()>& dra
     return primitives;
 }
 
-static void add_to_page(const FeedbackPrimitive& p)
+// SVG colours are 8 bits a channel, which gl2ps finds by truncation; half a
+// step more makes that the rounding with which OpenGL fills its pixels, so
+// 0.9 comes out as 230 in both.
+static void add_to_page(const FeedbackPrimitive& p, bool svg)
 {
     static const GLshort types[] = {0, GL2PS_POINT, GL2PS_LINE, GL2PS_TRIANGLE};
+    const float nudge = svg ? 0.5f / 255 : 0;
     GL2PSvertex v[3];
     for (int i = 0; i < p.vertex_count; ++i) {
         const FeedbackVertex& f = p.vertices[i];
-        v[i] = {{f.x, f.y, f.z}, {f.rgba[0], f.rgba[1], f.rgba[2], f.rgba[3]}};
+        v[i] = {{f.x, f.y, f.z}, {}};
+        for (int c = 0; c < 3; ++c)
+            v[i].rgba[c] = std::min(f.rgba[c] + nudge, 1.0f);
+        v[i].rgba[3] = f.rgba[3];
     }
     gl2psAddPolyPrimitive(types[p.vertex_count], GLshort(p.vertex_count), v, 0, 0, 0, 0, 0, 1,
                           GL2PS_LINE_CAP_BUTT, GL2PS_LINE_JOIN_MITER, 0);
 }
 
 // The clear colour over the whole page, behind everything.
-static void add_background(int size)
+static void add_background(int size, bool svg)
 {
     GLfloat clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
@@ -138,12 +145,12 @@ static void add_background(int size)
         std::copy(clear, clear + 3, c.rgba);
         c.rgba[3] = 1;
     }
-    add_to_page({3, {corners[0], corners[1], corners[2]}});
-    add_to_page({3, {corners[0], corners[2], corners[3]}});
+    add_to_page({3, {corners[0], corners[1], corners[2]}}, svg);
+    add_to_page({3, {corners[0], corners[2], corners[3]}}, svg);
 }
 
-bool write_vector(OffscreenFrame& frame, const std::string& path, bool transparent,
-                  const std::function<void()>& overlay, std::string& error)
+bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
+                  bool transparent, const std::function<void()>& overlay, std::string& error)
 {
     OutputFile file;
     if (!file.open(path, error))
@@ -172,7 +179,7 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, bool transpare
         // A page given up for lack of room starts again from an empty file.
         std::rewind(stream);
         if (ftruncate(fileno(stream), 0) != 0 ||
-            gl2psBeginPage("tev", "tev-snapshot", viewport, vector_format(path), GL2PS_BSP_SORT,
+            gl2psBeginPage(title.c_str(), "tev-snapshot", viewport, vector_format(path), GL2PS_BSP_SORT,
                            options, GL_RGBA, 0, nullptr, 0, 0, 0, 0, stream,
                            path.c_str()) != GL2PS_SUCCESS) {
             error = "cannot start the vector picture " + path;
@@ -192,10 +199,11 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, bool transpare
     // refuses; that error is no fault of the picture.
     while (glGetError() != GL_NO_ERROR) {
     }
+    const bool svg = vector_format(path) == GL2PS_SVG;
     if (!transparent)
-        add_background(frame.size());
+        add_background(frame.size(), svg);
     for (auto p = primitives.rbegin(); p != primitives.rend(); ++p)
-        add_to_page(*p);
+        add_to_page(*p, svg);
     state = gl2psEndPage();
     if (state != GL2PS_SUCCESS && state != GL2PS_NO_FEEDBACK) {
         error = "cannot draw the vector picture " + path;

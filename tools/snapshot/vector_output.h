@@ -30,7 +30,8 @@ std::vector<FeedbackPrimitive> capture_feedback(const std::function<void()>& dra
 
 // Captures one call of display(), then `overlay` if there is one (it finds
 // the frame's matrices in force and may add gl2ps text), as a picture of the
-// frame's size, and writes it to `path` in the format its name says.
-// Without `transparent` the black background is drawn as well.
-bool write_vector(OffscreenFrame& frame, const std::string& path, bool transparent,
-                  const std::function<void()>& overlay, std::string& error);
+// frame's size, and writes it to `path` in the format its name says, with
+// `title` as the document's title. Without `transparent` the black
+// background is drawn as well.
+bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
+                  bool transparent, const std::function<void()>& overlay, std::string& error);
