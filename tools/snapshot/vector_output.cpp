@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -134,6 +135,17 @@ static void add_to_page(const FeedbackPrimitive& p, bool svg)
                           GL2PS_LINE_CAP_BUTT, GL2PS_LINE_JOIN_MITER, 0);
 }
 
+// A face seen edge-on, such as a wall from straight above, covers no pixel:
+// left out, it neither fills the file nor splits other faces in the BSP tree.
+static bool edge_on(const FeedbackPrimitive& p)
+{
+    if (p.vertex_count < 3)
+        return false;
+    const FeedbackVertex &a = p.vertices[0], &b = p.vertices[1], &c = p.vertices[2];
+    const float twice_area = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+    return std::abs(twice_area) < 2e-3f;
+}
+
 // The clear colour over the whole page, behind everything.
 static void add_background(int size, bool svg)
 {
@@ -203,7 +215,8 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, const std::str
     if (!transparent)
         add_background(frame.size(), svg);
     for (auto p = primitives.rbegin(); p != primitives.rend(); ++p)
-        add_to_page(*p, svg);
+        if (!edge_on(*p))
+            add_to_page(*p, svg);
     state = gl2psEndPage();
     if (state != GL2PS_SUCCESS && state != GL2PS_NO_FEEDBACK) {
         error = "cannot draw the vector picture " + path;
