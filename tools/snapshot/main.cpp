@@ -37,7 +37,7 @@ const char usage[] =
     "       tev-snapshot --help\n";
 
 const char help[] =
-    "Draws what the viewer tev shows after start-up followed by the keys of SCRIPT,\n"
+    "\nDraws what the viewer tev shows after start-up followed by the keys of SCRIPT,\n"
     "without a screen: with DISPLAY unset it runs its own virtual X server (Xvfb).\n"
     "\n"
     "  --keys SCRIPT        keys typed after start-up (default: none)\n"
@@ -162,15 +162,11 @@ int parse_options(int argc, char** argv, Options& o)
     return -1;
 }
 
-// Uses DISPLAY if set, else a private Xvfb that lives as long as `xvfb`.
 bool find_screen(VirtualDisplay& xvfb, std::string& error)
 {
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) {
-        if (!xvfb.start(error))
-            return false;
-        setenv("DISPLAY", xvfb.name().c_str(), 1);
-    }
+    if (!find_display(xvfb, error))
+        return false;
+    // The toolkit would end the process on a display it cannot open.
     Display* x = XOpenDisplay(nullptr);
     if (!x) {
         error = std::string("cannot open the X display ") + std::getenv("DISPLAY");
