@@ -294,15 +294,21 @@ TEST_F(DeckPlans, LabelEveryBlockOnceWithoutOverlapUnlessTheIndexSaysItIsLeftOut
     }
 }
 
-TEST_F(DeckPlans, PdfIsOneValidPage)
+TEST_F(DeckPlans, PdfIsOneValidPageWithTheTitleAndLabels)
 {
     ASSERT_EQ(status, 0);
-    const std::string info = dir + "deck-03.info";
+    const std::string info = dir + "deck-03.info", text = dir + "deck-03.txt";
     ASSERT_EQ(run("pdfinfo '" + plan(3, "pdf") + "' > '" + info + "'"), 0);
-    const std::string text = slurp(info);
-    EXPECT_NE(text.find("Pages:           1\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Title:           Deck index 3, deck number 19\n"), std::string::npos)
-        << text;
+    const std::string about = slurp(info);
+    EXPECT_NE(about.find("Pages:           1\n"), std::string::npos) << about;
+    EXPECT_NE(about.find("Title:           Deck index 3, deck number 19\n"), std::string::npos)
+        << about;
+    // Reading the page's text finds no fault in its content.
+    ASSERT_EQ(run("pdftotext '" + plan(3, "pdf") + "' '" + text + "' 2> '" + text + ".err'"), 0);
+    EXPECT_EQ(slurp(text + ".err"), "");
+    const std::string words = slurp(text);
+    for (const char* label : {"Deck index 3, deck number 19", "BL_hangardeck19", "20 ship units"})
+        EXPECT_NE(words.find(label), std::string::npos) << label;
 }
 
 }  // namespace

@@ -27,22 +27,23 @@ constexpr float title_band = 0.08f, scale_band = 0.08f, side_margin = 0.03f;
 // Font sizes as fractions of the page's side.
 constexpr float label_font = 1 / 64.0f, title_font = 1 / 32.0f, scale_font = 1 / 56.0f;
 
-// Estimated advance of a character, in units of the font size. The page
-// names Helvetica, and a viewer without it substitutes a wider face such as
-// DejaVu Sans, so each class takes the wider of the two.
-// chars          advance
+// Advances of characters, in units of the font size: at most that of
+// Helvetica, which the page names, and at least the wider of Helvetica and
+// DejaVu Sans, which a viewer without Helvetica puts in its place.
+// chars                        Helvetica  widest
 const struct {
     const char* chars;
-    float advance;
+    float helvetica, widest;
 } advances[] = {
-    {"mwMW", 1.0f},                        // widest letters
-    {"#", 0.84f},                          // position mark
-    {"ABCDEFGHIJKLNOPQRSTUVXYZ", 0.78f},   // other capitals
+    {"mwMW",                     0.83f,     1.0f},   // widest letters
+    {"#",                        0.56f,     0.84f},  // position mark
+    {"ABCDEFGHIJKLNOPQRSTUVXYZ", 0.69f,     0.78f},  // other capitals
+    {"",                         0.55f,     0.64f},  // lower case, digits, '_'
 };
-constexpr float ordinary_advance = 0.64f;  // lower case, digits, '_'
 // A label's box is this many font sizes high, to hold descenders; labels
 // keep this much of a font size apart, and away from their block's edges.
 constexpr float label_height = 1.15f, label_gap = 0.15f;
+constexpr float cap_height = 0.72f;  // Helvetica's, in font sizes
 
 struct Rect {
     float x0, x1, y0, y1;
@@ -151,18 +152,16 @@ Footprint measure(int position)
     return f;
 }
 
-float text_width(const std::string& text)
+// In font sizes: the most the text may take, or what Helvetica gives it.
+float text_width(const std::string& text, bool helvetica = false)
 {
     float width = 0;
-    for (const char c : text) {
-        float advance = ordinary_advance;
+    for (const char c : text)
         for (const auto& a : advances)
-            if (std::strchr(a.chars, c)) {
-                advance = a.advance;
+            if (!*a.chars || std::strchr(a.chars, c)) {
+                width += helvetica ? a.helvetica : a.widest;
                 break;
             }
-        width += advance;
-    }
     return width;
 }
 
@@ -283,10 +282,22 @@ void draw_annotations(const Plan& plan, int page)
     const float unit = 1 / plan.scale;  // ship units per page unit
     GL2PSrgba white = {1, 1, 1, 1}, black = {0, 0, 0, 1};
     const GLshort label_size = GLshort(std::lround(page * label_font));
+    // gl2ps's PDF starts every text at its point, whatever the alignment; so
+    // there the start is where Helvetica's advances put it, with the capitals
+    // centred on the baseline's normal.
+    const bool pdf = gl2psGetFileFormat() == GL2PS_PDF;
     for (const Label& l : plan.labels) {
-        glRasterPos3f(l.x, l.y, top);
-        gl2psTextOptColor(l.text.c_str(), "Helvetica", label_size, GL2PS_TEXT_C,
-                          l.upright ? 90 : 0, l.dark ? black : white);
+        float along = 0, across = 0;
+        if (pdf)
+            along = -text_width(l.text, true) * label_size * unit / 2,
+            across = -cap_height * label_size * unit / 2;
+        if (l.upright)
+            glRasterPos3f(l.x - across, l.y + along, top);
+        else
+            glRasterPos3f(l.x + along, l.y + across, top);
+        gl2psTextOptColor(l.text.c_str(), "Helvetica", label_size,
+                          pdf ? GL2PS_TEXT_BL : GL2PS_TEXT_C, l.upright ? 90 : 0,
+                          l.dark ? black : white);
     }
     const float left = plan.cam_x - plan.zoom + page * side_margin * unit;
     glRasterPos3f(left, plan.cam_y + plan.zoom - page * title_band * 0.6f * unit, top);
@@ -307,7 +318,10 @@ void draw_annotations(const Plan& plan, int page)
     glRasterPos3f(left + length + page * 0.01f * unit, base, top);
     gl2psTextOptColor(caption.c_str(), "Helvetica", GLshort(std::lround(page * scale_font)),
                       GL2PS_TEXT_BL, 0, white);
-    // Where ship units fall on the page, for those who read the SVG.
+    // Where ship units fall on the page, for those who read the SVG; gl2ps
+    // would write it into the other formats as well.
+    if (gl2psGetFileFormat() != GL2PS_SVG)
+        return;
     char mapping[160];
     std::snprintf(mapping, sizeof mapping,
                   "<!-- ship units: page x = %.4f + %.4f * x, page y = %.4f - %.4f * y -->\n",
@@ -350,7 +364,7 @@ bool write_index(const std::string& path, const std::vector<Plan>& plans, std::s
                 before = ",";
             }
         if (!plan.left_out.empty()) {
-            std::fputs("<br>Not labelled, too small:", out);
+            std::fputs("<br>Not labelled, no room:", out);
             for (const int p : plan.left_out)
                 std::fprintf(out, " <span class=\"left-out\">%s</span>", block_names[p]);
         }
