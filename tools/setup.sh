@@ -7,8 +7,8 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev xvfb xauth"
-test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev chromium"
+run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev xvfb xauth"
+test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev poppler-utils chromium"
 
 case "${1:-}" in
     run) wanted=$run_packages ;;
