@@ -8,7 +8,7 @@
 
 #include "app/app.h"
 #include "render/render.h"
-#include "tests/gl_recorder.h"
+#include "tools/gl_capture/gl_capture.h"
 #include "view/input.h"
 #include "view/view_state.h"
 
