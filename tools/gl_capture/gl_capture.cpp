@@ -42,6 +42,16 @@ Vec3 Primitive::hi() const
     return v;
 }
 
+bool Primitive::operator==(const Primitive& o) const
+{
+    return kind == o.kind && colour == o.colour && depth_test == o.depth_test &&
+           points == o.points && triangles == o.triangles && origin == o.origin &&
+           axis == o.axis && base_radius == o.base_radius && top_radius == o.top_radius &&
+           height == o.height && inner == o.inner && outer == o.outer && start == o.start &&
+           sweep == o.sweep && slices == o.slices && stacks == o.stacks &&
+           line_width == o.line_width && text == o.text;
+}
+
 Matrix Matrix::identity()
 {
     Matrix r{};

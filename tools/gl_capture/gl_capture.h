@@ -15,6 +15,7 @@ namespace rec {
 
 struct Vec3 {
     double x, y, z;
+    bool operator==(const Vec3& o) const { return x == o.x && y == o.y && z == o.z; }
 };
 
 struct Rgb {
@@ -46,6 +47,8 @@ struct Primitive {
     std::string text;       // text
     Vec3 lo() const;        // bounding box of the points
     Vec3 hi() const;
+    // Everything recorded is the same.
+    bool operator==(const Primitive& o) const;
 };
 
 // 4x4 matrix, column-major as OpenGL keeps it.
