@@ -242,8 +242,10 @@ tinygltf::Model GltfBuilder::build()
         m_.nodes[root].children.push_back(n);
         if (block) {
             block_nodes.emplace_back(n, part.position);
-            if (const int ceiling = mesh(part.ceiling, name + "/ceiling"); ceiling >= 0)
-                m_.nodes[n].children.push_back(node(name + "/ceiling", kind_only("ceiling"), ceiling));
+            if (const int ceiling = mesh(part.ceiling, name + "/ceiling"); ceiling >= 0) {
+                const int child = node(name + "/ceiling", kind_only("ceiling"), ceiling);
+                m_.nodes[n].children.push_back(child);
+            }
         } else if (part.kind == DrawnPart::upright_tubes) {
             tubes_node = n;
         }
