@@ -4,8 +4,8 @@
 #   tools/setup.sh test   to build it and run every test as well
 set -eu
 
-run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev xvfb xauth libassimp-dev libtinygltf-dev nlohmann-json3-dev"
-test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev"
+run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev libassimp-dev libtinygltf-dev nlohmann-json3-dev xvfb xauth"
+test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev poppler-utils"
 
 case "${1:-}" in
     run) wanted=$run_packages ;;
