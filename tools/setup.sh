@@ -7,7 +7,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev xvfb xauth"
+run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev libassimp-dev libtinygltf-dev nlohmann-json3-dev xvfb xauth"
 test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev poppler-utils chromium"
 
 case "${1:-}" in
