@@ -308,6 +308,40 @@ TEST_F(Files, CommandLineMistakesGiveOneLineAndLeaveNoFile)
     EXPECT_TRUE(listing().empty()) << "a failed run left files behind";
 }
 
+// --web: the page's files beside the whole ship, which starts where the keys
+// left the view; a built-in page is there only with the page's npm packages.
+TEST_F(Files, WebPageHoldsEveryDeckAndStartsWhereTheKeysLeftTheView)
+{
+    const std::string site = dir + "/site/";
+    const int status = run("--keys zjjju --web " + site);
+    if (!TEV_WEB_PAGE) {
+        EXPECT_EQ(status, 1);
+        EXPECT_NE(error.find("without its web page"), std::string::npos) << error;
+        return;
+    }
+    ASSERT_EQ(status, 0) << error;
+    std::ifstream html(site + "index.html");
+    const std::string text((std::istreambuf_iterator<char>(html)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("src=\"app.js\""), std::string::npos);
+    for (const char* name : {"app.js", "style.css"})
+        EXPECT_TRUE(std::ifstream(site + name).good()) << name;
+
+    tinygltf::Model m;
+    tinygltf::TinyGLTF loader;
+    std::string failure, warning;
+    ASSERT_TRUE(loader.LoadBinaryFromFile(&m, &failure, &warning, site + "ship.glb")) << failure;
+    EXPECT_EQ(nodes_of_kind(m, "block").size(), 139u);  // every deck, though the keys chose one
+    EXPECT_EQ(m.animations.size(), 1u);
+    const tinygltf::Value& root = m.nodes[m.scenes[0].nodes[0]].extras;
+    EXPECT_EQ(root.Get("blocks_shown").GetNumberAsInt(), 3);
+    EXPECT_EQ(root.Get("deck_shown").GetNumberAsInt(), 0);
+
+    EXPECT_EQ(run("--web " + site + " --out " + dir + "/ship.glb"), 2);
+    EXPECT_EQ(run("--web " + site + "ship.glb"), 1);  // a file where the directory should be
+    EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+    EXPECT_NE(error.find("site/ship.glb is not a directory"), std::string::npos) << error;
+}
+
 TEST_F(Files, PartsListsNameEveryBlockDrawnInConstructionOrder)
 {
     ASSERT_EQ(run("--keys zjjj --parts-list " + dir + "/parts.csv"), 0) << error;

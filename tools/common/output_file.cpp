@@ -65,3 +65,22 @@ bool OutputFile::commit(std::string& error)
     temporary_.clear();
     return true;
 }
+
+bool make_directory(const std::string& dir, std::string& error)
+{
+    for (size_t slash = dir.find('/', 1);; slash = dir.find('/', slash + 1)) {
+        const std::string part = dir.substr(0, slash);
+        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+            error = "cannot make the directory " + part + ": " + std::strerror(errno);
+            return false;
+        }
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat s;
+    if (stat(dir.c_str(), &s) != 0 || !S_ISDIR(s.st_mode)) {
+        error = dir + " is not a directory";
+        return false;
+    }
+    return true;
+}

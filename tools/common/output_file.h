@@ -22,3 +22,7 @@ private:
     std::string path_, temporary_;
     std::FILE* stream_ = nullptr;
 };
+
+// Makes the directory `dir` and any missing parents; succeeds when it is
+// there already. On failure `error` names the directory and why.
+bool make_directory(const std::string& dir, std::string& error);

@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "tools/common/key_script.h"
+#include "tools/common/output_file.h"
+#include "tools/export/gltf_writer.h"
 #include "tools/export/model_files.h"
+#include "tools/export/web/web_page.h"
 
 namespace {
 
@@ -17,6 +20,7 @@ const char program[] = "tev-export";
 
 const char usage[] =
     "usage: tev-export [--keys SCRIPT] [--construction] [--out MODEL] [--parts-list LIST]\n"
+    "       tev-export [--keys SCRIPT] --web DIR\n"
     "       tev-export --help\n";
 
 const char help[] =
@@ -32,12 +36,17 @@ const char help[] =
     "                       block by block, 0.25 s a step\n"
     "  --parts-list LIST    the blocks drawn, in construction order: .csv, or .json with\n"
     "                       counts per routine and per deck\n"
+    "  --web DIR            a web page that plays the construction in any browser:\n"
+    "                       DIR/index.html, DIR/ship.glb (every block of every deck,\n"
+    "                       with the animation), the page's script and style sheet;\n"
+    "                       the page starts at the counter and deck the keys left.\n"
+    "                       Serve DIR with any static web server.\n"
     "  --help               this text\n"
     "\n"
-    "Give --out, --parts-list or both. glTF has one node per block (named after it,\n"
-    "its facts in \"extras\"), nodes for the hull, upright tubes, landing target and\n"
-    "station, and one unlit material per palette colour. The landing target is drawn\n"
-    "in lines: glTF and OBJ keep them, STL and PLY hold surfaces only.\n"
+    "Give --out, --parts-list or both, or --web. glTF has one node per block (named\n"
+    "after it, its facts in \"extras\"), nodes for the hull, upright tubes, landing\n"
+    "target and station, and one unlit material per palette colour. The landing\n"
+    "target is drawn in lines: glTF and OBJ keep them, STL and PLY hold surfaces only.\n"
     "\n"
     "The ship's frame: x forward, y across (0 on the centre line), z up. Axes:\n";
 
@@ -54,10 +63,11 @@ const char examples[] =
     "  tev-export --out ship.glb\n"
     "  tev-export --keys 'zjjjjjjjjjjjjjjjjjjjjj' --out first-21.obj\n"
     "  tev-export --keys 'nnnnnnnnnnnnn' --out deck-3.stl --parts-list deck-3.csv\n"
-    "  tev-export --construction --out build.glb --parts-list parts.json\n";
+    "  tev-export --construction --out build.glb --parts-list parts.json\n"
+    "  tev-export --keys z --web ship-page/ && python3 -m http.server -d ship-page/\n";
 
 struct Options {
-    std::string keys, out, parts_list;
+    std::string keys, out, parts_list, web;
     bool construction = false;
 };
 
@@ -93,6 +103,7 @@ int parse_options(int argc, char** argv, Options& o)
         {"out", required_argument, nullptr, 'o'},
         {"parts-list", required_argument, nullptr, 'p'},
         {"construction", no_argument, nullptr, 'c'},
+        {"web", required_argument, nullptr, 'w'},
         {"help", no_argument, nullptr, 'h'},
         {nullptr, 0, nullptr, 0},
     };
@@ -104,14 +115,17 @@ int parse_options(int argc, char** argv, Options& o)
         case 'o': o.out = optarg; break;
         case 'p': o.parts_list = optarg; break;
         case 'c': o.construction = true; break;
+        case 'w': o.web = optarg; break;
         case 'h': print_help(); return 0;
         case ':': return usage_error(std::string(argv[optind - 1]) + " needs a value");
         default: return usage_error(std::string("unknown option ") + argv[optind - 1]);
         }
     if (optind < argc)
         return usage_error(std::string("unexpected argument '") + argv[optind] + "'");
-    if (o.out.empty() && o.parts_list.empty())
-        return usage_error("give --out, --parts-list or both");
+    if (!o.web.empty() && (o.construction || !o.out.empty() || !o.parts_list.empty()))
+        return usage_error("--web goes with --keys only");
+    if (o.web.empty() && o.out.empty() && o.parts_list.empty())
+        return usage_error("give --out, --parts-list or both, or --web");
     if (!o.out.empty() && !model_format_for(o.out))
         return usage_error("--out " + o.out + ": the name must end in .glb, .gltf, .obj, .stl or .ply");
     if (!o.parts_list.empty() && !is_parts_list_name(o.parts_list))
@@ -137,6 +151,21 @@ int export_files(const Options& o, const std::vector<ScriptStep>& steps)
     return 0;
 }
 
+// The page and the whole ship for it: every deck, so that the page can
+// filter them, and the construction animation.
+int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
+{
+    ModelRequest request;
+    request.steps = steps;
+    request.construction = true;
+    request.all_decks = true;
+    std::string glb, error;
+    if (!ship_glb(request, glb, error) || !make_directory(o.web, error) ||
+        !write_web_page(o.web, error) || !write_bytes(o.web + "/ship.glb", glb, error))
+        return failure(error);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -149,5 +178,5 @@ int main(int argc, char** argv)
     std::string error;
     if (!parse_key_script(o.keys, steps, error))
         return usage_error("--keys: " + error);
-    return export_files(o, steps);
+    return o.web.empty() ? export_files(o, steps) : export_web_page(o, steps);
 }

@@ -43,8 +43,6 @@ bool is_parts_list_name(const std::string& path)
     return ends_with(path, ".csv") || ends_with(path, ".json");
 }
 
-namespace {
-
 bool write_bytes(const std::string& path, const std::string& bytes, std::string& error)
 {
     OutputFile file;
@@ -56,6 +54,8 @@ bool write_bytes(const std::string& path, const std::string& bytes, std::string&
     }
     return file.commit(error);
 }
+
+namespace {
 
 // ---- assimp ------------------------------------------------------------------
 

@@ -22,5 +22,8 @@ bool is_parts_list_name(const std::string& path);
 bool write_model_file(const ShipModel& model, const std::string& path, std::string& error);
 bool write_parts_list(const ShipModel& model, const std::string& path, std::string& error);
 
+// Writes `bytes` as the file `path`, which appears only when complete.
+bool write_bytes(const std::string& path, const std::string& bytes, std::string& error);
+
 // Whether `path` ends in `suffix`, ignoring case.
 bool ends_with(const std::string& path, const char* suffix);

@@ -5,7 +5,6 @@
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
 #include <getopt.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,6 +18,7 @@
 #include "app/app.h"
 #include "ship/ship.h"
 #include "tools/common/key_script.h"
+#include "tools/common/output_file.h"
 #include "tools/common/picture.h"
 #include "tools/common/virtual_display.h"
 #include "tools/snapshot/deck_plans.h"
@@ -173,25 +173,6 @@ bool find_screen(VirtualDisplay& xvfb, std::string& error)
         return false;
     }
     XCloseDisplay(x);
-    return true;
-}
-
-bool make_directory(const std::string& dir, std::string& error)
-{
-    for (size_t slash = dir.find('/', 1);; slash = dir.find('/', slash + 1)) {
-        const std::string part = dir.substr(0, slash);
-        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
-            error = "cannot make the directory " + part + ": " + std::strerror(errno);
-            return false;
-        }
-        if (slash == std::string::npos)
-            break;
-    }
-    struct stat s;
-    if (stat(dir.c_str(), &s) != 0 || !S_ISDIR(s.st_mode)) {
-        error = dir + " is not a directory";
-        return false;
-    }
     return true;
 }
 
