@@ -44,21 +44,26 @@ export function create_controls(view, ship) {
     set({});
   }
 
-  // The viewer's construction and deck commands, shared by keys and buttons.
+  const toggle = (part) => set({ [part]: !state[part] });
+  // The viewer's commands and their keys; the buttons name them in
+  // data-command.
+  // name:     [key, what it does]
   const commands = {
-    begin:   () => set({ counter: 0 }),                                           // Z
-    back:    () => set({ counter: Math.max(state.counter - 1, 0) }),              // H
-    forward: () => set({ counter: state.counter + 1 }),                           // J
-    end:     () => set({ counter: last }),                                        // A
-    up:      () => set({ deck: state.deck < ALL_DECKS ? state.deck + 1 : 0 }),    // U
-    down:    () => set({ deck: state.deck === 0 ? ALL_DECKS : state.deck - 1 }),  // N
-    all:     () => set({ deck: ALL_DECKS }),                                      // L
-    play:    () => play(!player),                                                 // space
-    reset:   () => reset_view(view),                                              // V
+    begin:    ['z', () => set({ counter: 0 })],
+    back:     ['h', () => set({ counter: Math.max(state.counter - 1, 0) })],
+    forward:  ['j', () => set({ counter: state.counter + 1 })],
+    end:      ['a', () => set({ counter: last })],
+    up:       ['u', () => set({ deck: state.deck < ALL_DECKS ? state.deck + 1 : 0 })],
+    down:     ['n', () => set({ deck: state.deck === 0 ? ALL_DECKS : state.deck - 1 })],
+    all:      ['l', () => set({ deck: ALL_DECKS })],
+    ceilings: ['t', () => toggle('ceilings')],
+    hull:     ['k', () => toggle('hull')],
+    station:  ['f', () => toggle('station')],
+    target:   ['x', () => toggle('target')],
+    play:     [' ', () => play(!player)],
+    reset:    ['v', () => reset_view(view)],
   };
-  const keys = { z: 'begin', h: 'back', j: 'forward', a: 'end', u: 'up', n: 'down', l: 'all',
-                 ' ': 'play', v: 'reset' };
-  const part_keys = { t: 'ceilings', k: 'hull', f: 'station', x: 'target' };
+  const command_of_key = Object.fromEntries(Object.values(commands));
 
   $('counter').max = last;
   $('counter').addEventListener('input', (e) => set({ counter: Number(e.target.value) }));
@@ -67,7 +72,7 @@ export function create_controls(view, ship) {
   for (let d = 0; d < ALL_DECKS; d++) deck.add(new Option(`${d} (deck ${22 - d})`, d));
   deck.addEventListener('change', (e) => set({ deck: Number(e.target.value) }));
   for (const button of document.querySelectorAll('button[data-command]'))
-    button.addEventListener('click', () => commands[button.dataset.command]());
+    button.addEventListener('click', () => commands[button.dataset.command][1]());
   for (const part of PARTS) {
     $(`show-${part}`).parentElement.hidden = ship.parts[part].length === 0;
     $(`show-${part}`).addEventListener('change', (e) => set({ [part]: e.target.checked }));
@@ -75,10 +80,9 @@ export function create_controls(view, ship) {
 
   window.addEventListener('keydown', (e) => {
     if (e.ctrlKey || e.altKey || e.metaKey) return;
-    const key = e.key.toLowerCase();
-    if (keys[key]) commands[keys[key]]();
-    else if (part_keys[key]) set({ [part_keys[key]]: !state[part_keys[key]] });
-    else return;
+    const command = command_of_key[e.key.toLowerCase()];
+    if (!command) return;
+    command();
     e.preventDefault();
   });
 
@@ -88,11 +92,11 @@ export function create_controls(view, ship) {
     pointer = { x: e.offsetX, y: e.offsetY };
   });
 
-  const controls = { state, set, commands, onchange: () => {} };
+  const controls = { state, set, onchange: () => {} };
   return controls;
 }
 
-export function name_block(block) {
+function name_block(block) {
   $('picked').textContent = block
     ? `${block.name} · deck index ${block.deck_index} (deck ${block.deck_number}) · position ${block.position}`
     : '';
