@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "tests/e2e/x_session.h"
+#include "tools/common/virtual_display.h"
 
 namespace e2e {
 
@@ -30,7 +33,13 @@ const Pixel dark_gray{51, 51, 51};
 
 class EndToEnd : public testing::Test {
 protected:
-    static void SetUpTestSuite() { display = std::make_unique<VirtualDisplay>(); }
+    static void SetUpTestSuite()
+    {
+        display = std::make_unique<VirtualDisplay>();
+        std::string error;
+        if (!display->start(error))
+            throw std::runtime_error(error);
+    }
     static void TearDownTestSuite() { display.reset(); }
 
     // Starts tev in a fresh working directory named after the test.
@@ -56,8 +65,9 @@ protected:
 private:
     static std::string fresh_directory()
     {
-        const std::string dir = std::string(SCREENSHOT_DIR) + "/run_" +
-                                testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests
+        const std::string dir = std::string(SCREENSHOT_DIR) + "/run_" + name;
         std::system(("chmod -R u+w '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str());
         return dir;
     }

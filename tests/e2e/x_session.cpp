@@ -1,5 +1,7 @@
 #include "tests/e2e/x_session.h"
 
+#include "tools/common/picture.h"
+
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -10,7 +12,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <chrono>
@@ -37,48 +38,6 @@ static Clock::time_point deadline(double seconds)
                               std::chrono::duration<double>(seconds));
 }
 
-// ---- the virtual X server ----------------------------------------------------
-
-VirtualDisplay::VirtualDisplay()
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        throw std::runtime_error("pipe failed");
-    pid_ = fork();
-    if (pid_ == 0) {
-        close(fds[0]);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(null, 2);
-        const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    // Xvfb writes its display number once it accepts connections.
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    while (poll(&p, 1, 20000) > 0) {
-        char c;
-        if (read(fds[0], &c, 1) != 1 || c == '\n')
-            break;
-        number += c;
-    }
-    close(fds[0]);
-    if (number.empty())
-        throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
-    name_ = ":" + number;
-}
-
-VirtualDisplay::~VirtualDisplay()
-{
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
-}
-
 // ---- images ------------------------------------------------------------------
 
 static bool close_to(const Pixel& p, const Pixel& c, int tol)
@@ -102,43 +61,16 @@ int Image::count(Pixel c, int x0, int y0, int x1, int y1, int tol) const
     return n;
 }
 
-static void put_chunk(std::ofstream& out, const char* type, const std::vector<uint8_t>& data)
-{
-    const uint32_t n = static_cast<uint32_t>(data.size());
-    const uint8_t len[4] = {uint8_t(n >> 24), uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)};
-    out.write(reinterpret_cast<const char*>(len), 4);
-    out.write(type, 4);
-    out.write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
-    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type), 4);
-    crc = crc32(crc, data.data(), uInt(data.size()));
-    const uint8_t c[4] = {uint8_t(crc >> 24), uint8_t(crc >> 16), uint8_t(crc >> 8), uint8_t(crc)};
-    out.write(reinterpret_cast<const char*>(c), 4);
-}
-
 void Image::save_png(const std::string& path) const
 {
-    std::vector<uint8_t> raw;
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0);  // no filter
-        for (int x = 0; x < width; ++x) {
-            const Pixel& p = at(x, y);
-            raw.insert(raw.end(), {p.r, p.g, p.b});
-        }
-    }
-    uLongf size = compressBound(uLong(raw.size()));
-    std::vector<uint8_t> packed(size);
-    compress2(packed.data(), &size, raw.data(), uLong(raw.size()), 6);
-    packed.resize(size);
-
-    const uint32_t w = uint32_t(width), h = uint32_t(height);
-    const std::vector<uint8_t> header = {uint8_t(w >> 24), uint8_t(w >> 16), uint8_t(w >> 8),
-                                         uint8_t(w),       uint8_t(h >> 24), uint8_t(h >> 16),
-                                         uint8_t(h >> 8),  uint8_t(h),       8, 2, 0, 0, 0};
-    std::ofstream out(path, std::ios::binary);
-    out.write("\x89PNG\r\n\x1a\n", 8);
-    put_chunk(out, "IHDR", header);
-    put_chunk(out, "IDAT", packed);
-    put_chunk(out, "IEND", {});
+    Picture picture;
+    picture.width = width;
+    picture.height = height;
+    for (const Pixel& p : pixels)
+        picture.rgba.insert(picture.rgba.end(), {p.r, p.g, p.b, 255});
+    std::string error;
+    if (!write_png(path, picture, false, error))
+        std::fprintf(stderr, "%s\n", error.c_str());
 }
 
 // ---- the program ---------------------------------------------------------------

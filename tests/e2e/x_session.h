@@ -10,18 +10,6 @@
 
 namespace e2e {
 
-// A virtual X server of our own, on a display number it picks itself.
-class VirtualDisplay {
-public:
-    VirtualDisplay();
-    ~VirtualDisplay();
-    const std::string& name() const { return name_; }
-
-private:
-    int pid_ = -1;
-    std::string name_;
-};
-
 struct Pixel {
     uint8_t r, g, b;
 };

@@ -44,6 +44,6 @@ void frame(benchmark::State& state, const char* keys)
 
 BENCHMARK_CAPTURE(frame, start_up_view, "");
 BENCHMARK_CAPTURE(frame, overhead_with_hull_and_target, "okx");
-BENCHMARK_CAPTURE(frame, one_deck, "onnnnnnnnnnn");
+BENCHMARK_CAPTURE(frame, one_deck_ceilings_off, "onnnnnnnnnnnt");
 
 BENCHMARK_MAIN();

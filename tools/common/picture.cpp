@@ -5,6 +5,8 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <csetjmp>
 #include <cstdio>
 #include <map>
@@ -18,6 +20,18 @@ static void png_failure(png_structp png, png_const_charp message)
 }
 
 static void png_warning_ignored(png_structp, png_const_charp) {}
+
+// Writes through stdio and reports a failed write by its system error.
+static void png_write_stream(png_structp png, png_bytep data, size_t length)
+{
+    if (std::fwrite(data, 1, length, static_cast<std::FILE*>(png_get_io_ptr(png))) != length)
+        png_error(png, std::strerror(errno));
+}
+
+static void png_flush_stream(png_structp png)
+{
+    std::fflush(static_cast<std::FILE*>(png_get_io_ptr(png)));
+}
 
 // Encodes into an open stream; libpng reports failures by longjmp, so this
 // function keeps no objects with destructors.
@@ -36,7 +50,7 @@ static bool encode_png(std::FILE* out, const Picture& picture, bool with_alpha,
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, out);
+    png_set_write_fn(png, out, png_write_stream, png_flush_stream);
     // The pictures are flat colour: run-length matching without filters
     // packs them nearly as well as the default and several times faster.
     png_set_compression_level(png, 6);

@@ -88,3 +88,14 @@ bool VirtualDisplay::start(std::string& error)
     name_ = ":" + number;
     return true;
 }
+
+bool find_display(VirtualDisplay& own, std::string& error)
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display)
+        return true;
+    if (!own.start(error))
+        return false;
+    setenv("DISPLAY", own.name().c_str(), 1);
+    return true;
+}

@@ -22,3 +22,7 @@ private:
     int pid_ = -1;
     std::string name_;
 };
+
+// A display to draw on: the one DISPLAY names, or else `own`, started and
+// put into DISPLAY for this process and the toolkit.
+bool find_display(VirtualDisplay& own, std::string& error);

@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 #include <getopt.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -33,7 +34,7 @@ const char usage[] =
     "       tev-snapshot --help\n";
 
 const char help[] =
-    "Draws what the viewer tev shows after start-up followed by the keys of SCRIPT,\n"
+    "\nDraws what the viewer tev shows after start-up followed by the keys of SCRIPT,\n"
     "without a screen: with DISPLAY unset it runs its own virtual X server (Xvfb).\n"
     "\n"
     "  --keys SCRIPT        keys typed after start-up (default: none)\n"
@@ -69,8 +70,7 @@ struct Options {
 
 int usage_error(const std::string& message)
 {
-    std::fprintf(stderr, "%s: %s\n%sTry '%s --help' for more.\n", program, message.c_str(), usage,
-                 program);
+    std::fprintf(stderr, "%s: %s (see %s --help)\n", program, message.c_str(), program);
     return 2;
 }
 
@@ -140,15 +140,11 @@ int parse_options(int argc, char** argv, Options& o)
     return -1;
 }
 
-// Uses DISPLAY if set, else a private Xvfb that lives as long as `xvfb`.
 bool find_screen(VirtualDisplay& xvfb, std::string& error)
 {
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) {
-        if (!xvfb.start(error))
-            return false;
-        setenv("DISPLAY", xvfb.name().c_str(), 1);
-    }
+    if (!find_display(xvfb, error))
+        return false;
+    // The toolkit would end the process on a display it cannot open.
     Display* x = XOpenDisplay(nullptr);
     if (!x) {
         error = std::string("cannot open the X display ") + std::getenv("DISPLAY");
@@ -177,6 +173,14 @@ bool make_directory(const std::string& dir, std::string& error)
     return true;
 }
 
+Picture draw(OffscreenFrame& frame, const Options& o)
+{
+    Picture picture = frame.draw();
+    if (o.transparent)
+        make_background_transparent(picture);
+    return picture;
+}
+
 // The construction set: every step as a PNG, then the animation. On a
 // failure the files this run wrote are removed again.
 bool write_construction(OffscreenFrame& frame, const Options& o, std::string& error)
@@ -189,9 +193,11 @@ bool write_construction(OffscreenFrame& frame, const Options& o, std::string& er
     bool ok = gif.open(dir + "construction.gif", o.size, o.size, o.transparent, error);
     keyboard('z', 0, 0);
     const int last = block_total();
+    // On a terminal the progress line is rewritten in place.
+    const char* end_of_line = isatty(fileno(stderr)) ? "\r" : "\n";
     for (int step = 0; ok && step <= last; ++step) {
-        std::fprintf(stderr, "\rstep %d of %d", step, last);
-        const Picture picture = frame.draw();
+        std::fprintf(stderr, "step %d of %d%s", step, last, end_of_line);
+        const Picture picture = draw(frame, o);
         char name[32];
         std::snprintf(name, sizeof name, "step-%03d.png", step);
         ok = write_png(dir + name, picture, o.transparent, error) &&
@@ -200,7 +206,8 @@ bool write_construction(OffscreenFrame& frame, const Options& o, std::string& er
             written.push_back(dir + name);
         keyboard('j', 0, 0);
     }
-    std::fputc('\n', stderr);
+    if (*end_of_line == '\r')
+        std::fputc('\n', stderr);
     ok = ok && gif.finish(error);
     if (!ok)
         for (const std::string& path : written)
@@ -222,7 +229,7 @@ int draw_pictures(char* argv0, const Options& o, const std::vector<ScriptStep>& 
     if (!frame.create(o.size, error))
         return failure(error);
     const bool ok = o.out.empty() ? write_construction(frame, o, error)
-                                  : write_png(o.out, frame.draw(), o.transparent, error);
+                                  : write_png(o.out, draw(frame, o), o.transparent, error);
     return ok ? 0 : failure(error);
 }
 

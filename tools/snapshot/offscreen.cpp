@@ -4,6 +4,7 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "render/render.h"
 
@@ -39,9 +40,29 @@ static bool look_up_all()
            look_up(check_framebuffer_status, "glCheckFramebufferStatus");
 }
 
+// Asked while the window's framebuffer is bound.
+static GLenum window_depth_format()
+{
+    GLint bits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &bits);
+    return bits > 24 ? GL_DEPTH_COMPONENT32 : bits > 16 ? GL_DEPTH_COMPONENT24 : GL_DEPTH_COMPONENT16;
+}
+
+// Mesa's software rasterisers lay a window's rows out from the top and a
+// framebuffer object's from the bottom, and where two surfaces fight over
+// a pixel the two break the tie differently. They also keep the back buffer
+// as it was after a swap. So at the window's own size the frame is drawn in
+// the window, and reads back exactly as the viewer shows it.
+static bool draws_like_the_window(int size)
+{
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const bool software = renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe"));
+    return software && size == glutGet(GLUT_WINDOW_WIDTH) && size == glutGet(GLUT_WINDOW_HEIGHT);
+}
+
 OffscreenFrame::~OffscreenFrame()
 {
-    if (framebuffer_) {
+    if (framebuffer_ && !in_window_) {
         bind_framebuffer(GL_FRAMEBUFFER, 0);
         delete_framebuffers(1, &framebuffer_);
         delete_renderbuffers(1, &colour_);
@@ -51,6 +72,10 @@ OffscreenFrame::~OffscreenFrame()
 
 bool OffscreenFrame::create(int size, std::string& error)
 {
+    size_ = size;
+    in_window_ = draws_like_the_window(size);
+    if (in_window_)
+        return true;
     if (!look_up_all()) {
         error = "this OpenGL has no framebuffer objects to draw off screen";
         return false;
@@ -64,7 +89,7 @@ bool OffscreenFrame::create(int size, std::string& error)
                 std::to_string(largest) + ")";
         return false;
     }
-    size_ = size;
+    const GLenum depth_format = window_depth_format();
     gen_framebuffers(1, &framebuffer_);
     gen_renderbuffers(1, &colour_);
     gen_renderbuffers(1, &depth_);
@@ -72,11 +97,11 @@ bool OffscreenFrame::create(int size, std::string& error)
     bind_renderbuffer(GL_RENDERBUFFER, colour_);
     renderbuffer_storage(GL_RENDERBUFFER, GL_RGBA8, size, size);
     framebuffer_renderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
-    // The window's depth buffer is 24 bits beside 8 of stencil; the same
-    // depth precision gives the same pixels where surfaces meet.
+    // Depth as precise as the window's, so that surfaces that meet or lie
+    // on each other come out as they do on the screen.
     bind_renderbuffer(GL_RENDERBUFFER, depth_);
-    renderbuffer_storage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, size, size);
-    framebuffer_renderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depth_);
+    renderbuffer_storage(GL_RENDERBUFFER, depth_format, size, size);
+    framebuffer_renderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
     if (check_framebuffer_status(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         error = "cannot make an off-screen framebuffer of " + std::to_string(size) + "x" +
                 std::to_string(size);
@@ -87,7 +112,8 @@ bool OffscreenFrame::create(int size, std::string& error)
 
 Picture OffscreenFrame::draw()
 {
-    bind_framebuffer(GL_FRAMEBUFFER, framebuffer_);
+    if (!in_window_)
+        bind_framebuffer(GL_FRAMEBUFFER, framebuffer_);
     glViewport(0, 0, size_, size_);
     display();
     glFinish();
@@ -95,6 +121,7 @@ Picture OffscreenFrame::draw()
     // refuses; drawing goes to its colour attachment all the same.
     while (glGetError() != GL_NO_ERROR) {
     }
+    glReadBuffer(in_window_ ? GL_BACK : GL_COLOR_ATTACHMENT0);
 
     Picture picture;
     picture.width = picture.height = size_;
@@ -105,5 +132,13 @@ Picture OffscreenFrame::draw()
     const size_t stride = size_t(size_) * 4;
     for (int y = 0; y < size_; ++y)  // OpenGL counts rows from the bottom
         std::copy_n(&rows[size_t(size_ - 1 - y) * stride], stride, &picture.rgba[size_t(y) * stride]);
+    for (size_t i = 3; i < picture.rgba.size(); i += 4)
+        picture.rgba[i] = 255;
     return picture;
+}
+
+void make_background_transparent(Picture& picture)
+{
+    for (size_t i = 0; i < picture.rgba.size(); i += 4)
+        picture.rgba[i + 3] = picture.rgba[i] || picture.rgba[i + 1] || picture.rgba[i + 2] ? 255 : 0;
 }

@@ -1,6 +1,5 @@
-// Draws the program's frame into an off-screen framebuffer of any size the
-// OpenGL implementation allows, whatever the size of the window or screen,
-// and reads the picture back.
+// Draws the program's frame at any size the OpenGL implementation allows,
+// whatever the size of the window or the screen, and reads the picture back.
 #pragma once
 
 #include <string>
@@ -14,13 +13,17 @@ public:
     OffscreenFrame& operator=(const OffscreenFrame&) = delete;
     ~OffscreenFrame();
 
-    // Needs the current OpenGL context (the program's window).
+    // Needs the program's window and its current OpenGL context.
     bool create(int size, std::string& error);
-    // One call of the program's display callback, then the pixels; alpha is
-    // 0 where nothing was drawn over the cleared background.
+    // One call of the program's display callback, then its pixels (opaque).
     Picture draw();
 
 private:
     int size_ = 0;
+    bool in_window_ = false;
     unsigned framebuffer_ = 0, colour_ = 0, depth_ = 0;
 };
+
+// The cleared black background, which no palette colour equals, becomes
+// fully transparent; everything else stays opaque.
+void make_background_transparent(Picture& picture);

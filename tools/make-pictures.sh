@@ -1,0 +1,30 @@
+#!/bin/sh
+# Makes the README's pictures in docs/ with the companion tools, from a
+# Release build of this checkout. Look at them before committing them.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/pictures"
+docs="$root/docs"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" >/dev/null
+snapshot() { env -u DISPLAY "$build/tools/snapshot/tev-snapshot" "$@"; }
+repeat() { printf "%$2s" "" | sed "s/ /$1/g"; }
+
+# A three-quarter view from aft and below the ship's port side, close
+# enough for the ship to fill the picture: Earth and station off, far
+# clipping for the distance, the camera flown in and turned towards it.
+close_up="wmf$(repeat '<S-Right>' 17)<S-Home><S-Home>$(repeat '<S-Down>' 6)$(repeat s 36)$(repeat '<Insert>' 14)"
+
+snapshot --out "$docs/start_up.png"
+snapshot --keys o --out "$docs/overhead.png"
+# Deck index 4 (deck 18): from all decks, twelve steps down, zoomed in on
+# its middle at x 44.
+snapshot --keys "o$(repeat n 12)t$(repeat '<S-PageDown>' 9)<S-Left>$(repeat '<Left>' 12)" --out "$docs/deck_4_from_above.png"
+snapshot --keys "kx" --out "$docs/perspective_hull_target.png"
+snapshot --keys "${close_up}" --out "$docs/close_up.png"
+
+steps=$(mktemp -d)
+trap 'rm -rf "$steps"' EXIT
+snapshot --keys "${close_up}t" --size 320 --construction "$steps" 2>/dev/null
+cp "$steps/construction.gif" "$docs/construction.gif"
+ls -l "$docs"
