@@ -25,6 +25,8 @@ snapshot --keys "${close_up}" --out "$docs/close_up.png"
 
 steps=$(mktemp -d)
 trap 'rm -rf "$steps"' EXIT
+snapshot --deck-plans "$steps/plans"
+cp "$steps/plans/deck-03.svg" "$docs/deck-plan-03.svg"
 snapshot --keys "${close_up}t" --size 320 --construction "$steps" 2>/dev/null
 cp "$steps/construction.gif" "$docs/construction.gif"
 ls -l "$docs"

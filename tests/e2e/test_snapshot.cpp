@@ -151,9 +151,20 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
          "tev-snapshot: --size wants a whole number from 1 to 16384, not '0' (see tev-snapshot "
          "--help)\n"},
         {"--out " + dir + "/x.jpg", "", 2,
-         "tev-snapshot: --out " + dir + "/x.jpg: the picture's name must end in .png (see "
-         "tev-snapshot --help)\n"},
-        {"", "", 2, "tev-snapshot: give one of --out or --construction (see tev-snapshot --help)\n"},
+         "tev-snapshot: --out " + dir + "/x.jpg: the picture's name must end in .png, .svg, "
+         ".pdf or .eps (see tev-snapshot --help)\n"},
+        {"", "", 2,
+         "tev-snapshot: give one of --out, --construction or --deck-plans (see tev-snapshot "
+         "--help)\n"},
+        {"--keys o --deck-plans " + dir, "", 2,
+         "tev-snapshot: --deck-plans sets its own view and takes no --keys (see tev-snapshot "
+         "--help)\n"},
+        {"--size 319 --deck-plans " + dir, "", 2,
+         "tev-snapshot: --deck-plans needs --size 320 or more, not 319 (see tev-snapshot "
+         "--help)\n"},
+        {"--out /etc/passwd/x.svg", "", 1, "tev-snapshot: cannot write /etc/passwd/x.svg: Not a directory\n"},
+        {"--deck-plans /etc/passwd/plans", "", 1,
+         "tev-snapshot: cannot make the directory /etc/passwd/plans: Not a directory\n"},
         {"--out /etc/passwd/x.png", "", 1, "tev-snapshot: cannot write /etc/passwd/x.png: Not a directory\n"},
         {out, "PATH=/nonexistent; ", 1,
          "tev-snapshot: Xvfb is not installed (Debian package xvfb); it draws the pictures when "
@@ -161,6 +172,8 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
         // A write that fails half way (the file-size limit) leaves nothing;
         // the limit would stop a private X server too, so this case uses ours.
         {out, "trap '' XFSZ; ulimit -f 4; ", 1, "tev-snapshot: cannot write " + dir + "/x.png: File too large\n"},
+        {"--deck-plans " + dir, "trap '' XFSZ; ulimit -f 4; ", 1,
+         "tev-snapshot: cannot write " + dir + "/deck-00.svg: File too large\n"},
     };
     for (const auto& c : cases) {
         const bool limited = c.prefix.find("ulimit") != std::string::npos;

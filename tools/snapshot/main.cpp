@@ -21,7 +21,9 @@
 #include "tools/common/key_script.h"
 #include "tools/common/picture.h"
 #include "tools/common/virtual_display.h"
+#include "tools/snapshot/deck_plans.h"
 #include "tools/snapshot/offscreen.h"
+#include "tools/snapshot/vector_output.h"
 #include "view/input.h"
 
 namespace {
@@ -29,8 +31,9 @@ namespace {
 const char program[] = "tev-snapshot";
 
 const char usage[] =
-    "usage: tev-snapshot [--keys SCRIPT] [--size N] [--transparent] --out FILE.png\n"
+    "usage: tev-snapshot [--keys SCRIPT] [--size N] [--transparent] --out FILE\n"
     "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] --construction DIR\n"
+    "       tev-snapshot [--size N] [--transparent] --deck-plans DIR\n"
     "       tev-snapshot --help\n";
 
 const char help[] =
@@ -38,12 +41,21 @@ const char help[] =
     "without a screen: with DISPLAY unset it runs its own virtual X server (Xvfb).\n"
     "\n"
     "  --keys SCRIPT        keys typed after start-up (default: none)\n"
-    "  --out FILE.png       write the view as a PNG picture\n"
+    "  --out FILE           write the view as a picture: FILE.png in pixels, or\n"
+    "                       FILE.svg, FILE.pdf or FILE.eps in vector graphics\n"
     "  --construction DIR   write DIR/step-000.png ... DIR/step-140.png, the view with\n"
     "                       the construction counter at 0 ... 140, and\n"
     "                       DIR/construction.gif, the same as a looping animation\n"
-    "  --size N             N x N pixels (default 640, the viewer's window)\n"
-    "  --transparent        the black background as transparent pixels\n"
+    "  --deck-plans DIR     write DIR/deck-00.svg ... DIR/deck-15.svg and the same\n"
+    "                       as .pdf: each deck from above, its blocks labelled, with\n"
+    "                       a scale bar; and DIR/index.html, one page showing all\n"
+    "                       sixteen. A name too long for its block is shortened\n"
+    "                       or left out; index.html lists what a plan leaves out\n"
+    "  --size N             N x N pixels, the page's size in vector graphics\n"
+    "                       (default 640, the viewer's window; deck plans need\n"
+    "                       %d or more)\n"
+    "  --transparent        the black background as transparent pixels (in vector\n"
+    "                       graphics: no background)\n"
     "  --help               this text\n"
     "\n"
     "Standard output carries what the keys print (the viewer's diagnostics);\n"
@@ -57,13 +69,15 @@ const char examples[] =
     "  tev-snapshot --out ship.png\n"
     "  tev-snapshot --keys 'o<S-PageDown><Left>t' --out overhead.png\n"
     "  tev-snapshot --keys 'okx' --size 2048 --transparent --out poster.png\n"
-    "  tev-snapshot --keys 'o' --construction build/\n";
+    "  tev-snapshot --keys 'o' --construction build/\n"
+    "  tev-snapshot --keys 'ot' --out overhead.svg\n"
+    "  tev-snapshot --size 1024 --deck-plans plans/\n";
 
 // Frame times of the animation, in hundredths of a second.
 constexpr int step_delay = 8, last_step_delay = 300;
 
 struct Options {
-    std::string keys, out, construction;
+    std::string keys, out, construction, deck_plans;
     int size = 640;
     bool transparent = false;
 };
@@ -104,6 +118,7 @@ int parse_options(int argc, char** argv, Options& o)
         {"keys", required_argument, nullptr, 'k'},
         {"out", required_argument, nullptr, 'o'},
         {"construction", required_argument, nullptr, 'c'},
+        {"deck-plans", required_argument, nullptr, 'd'},
         {"size", required_argument, nullptr, 's'},
         {"transparent", no_argument, nullptr, 't'},
         {"help", no_argument, nullptr, 'h'},
@@ -116,6 +131,7 @@ int parse_options(int argc, char** argv, Options& o)
         case 'k': o.keys = optarg; break;
         case 'o': o.out = optarg; break;
         case 'c': o.construction = optarg; break;
+        case 'd': o.deck_plans = optarg; break;
         case 't': o.transparent = true; break;
         case 's':
             if (!parse_size(optarg, o.size))
@@ -124,7 +140,7 @@ int parse_options(int argc, char** argv, Options& o)
             break;
         case 'h':
             std::fputs(usage, stdout);
-            std::fputs(help, stdout);
+            std::printf(help, deck_plan_least_size);
             std::fputs(key_script_help, stdout);
             std::fputs(examples, stdout);
             return 0;
@@ -133,10 +149,16 @@ int parse_options(int argc, char** argv, Options& o)
         }
     if (optind < argc)
         return usage_error(std::string("unexpected argument '") + argv[optind] + "'");
-    if (o.out.empty() == o.construction.empty())
-        return usage_error("give one of --out or --construction");
-    if (!o.out.empty() && !ends_with(o.out, ".png"))
-        return usage_error("--out " + o.out + ": the picture's name must end in .png");
+    if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() != 2)
+        return usage_error("give one of --out, --construction or --deck-plans");
+    if (!o.out.empty() && !ends_with(o.out, ".png") && vector_format(o.out) < 0)
+        return usage_error("--out " + o.out +
+                           ": the picture's name must end in .png, .svg, .pdf or .eps");
+    if (!o.deck_plans.empty() && !o.keys.empty())
+        return usage_error("--deck-plans sets its own view and takes no --keys");
+    if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
+        return usage_error("--deck-plans needs --size " + std::to_string(deck_plan_least_size) +
+                           " or more, not " + std::to_string(o.size));
     return -1;
 }
 
@@ -228,8 +250,16 @@ int draw_pictures(char* argv0, const Options& o, const std::vector<ScriptStep>& 
     OffscreenFrame frame;
     if (!frame.create(o.size, error))
         return failure(error);
-    const bool ok = o.out.empty() ? write_construction(frame, o, error)
-                                  : write_png(o.out, draw(frame, o), o.transparent, error);
+    bool ok;
+    if (!o.deck_plans.empty())
+        ok = make_directory(o.deck_plans, error) &&
+             write_deck_plans(frame, o.deck_plans, o.transparent, error);
+    else if (!o.construction.empty())
+        ok = write_construction(frame, o, error);
+    else if (vector_format(o.out) >= 0)
+        ok = write_vector(frame, o.out, "tev", o.transparent, nullptr, error);
+    else
+        ok = write_png(o.out, draw(frame, o), o.transparent, error);
     return ok ? 0 : failure(error);
 }
 

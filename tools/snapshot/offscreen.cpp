@@ -110,11 +110,16 @@ bool OffscreenFrame::create(int size, std::string& error)
     return true;
 }
 
-Picture OffscreenFrame::draw()
+void OffscreenFrame::bind()
 {
     if (!in_window_)
         bind_framebuffer(GL_FRAMEBUFFER, framebuffer_);
     glViewport(0, 0, size_, size_);
+}
+
+Picture OffscreenFrame::draw()
+{
+    bind();
     display();
     glFinish();
     // The frame selects the window's back buffer, which a framebuffer object

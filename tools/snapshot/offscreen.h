@@ -17,6 +17,10 @@ public:
     bool create(int size, std::string& error);
     // One call of the program's display callback, then its pixels (opaque).
     Picture draw();
+    // Makes the framebuffer the target of drawing, with a viewport of its
+    // size, for those who call the display callback themselves.
+    void bind();
+    int size() const { return size_; }
 
 private:
     int size_ = 0;

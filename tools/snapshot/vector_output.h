@@ -1,0 +1,37 @@
+// Vector pictures (SVG, PDF, EPS) of the program's frame, written by gl2ps
+// from what display() sends to OpenGL in feedback mode: the program's own
+// drawing code is the only drawing code.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tools/snapshot/offscreen.h"
+
+// The gl2ps format of a file name ending in .svg, .pdf or .eps (any case),
+// else -1.
+int vector_format(const std::string& path);
+
+// One point, line or triangle as OpenGL's feedback mode reports it: window
+// coordinates (x, y in pixels, z the depth 0..1) and the colour.
+struct FeedbackVertex {
+    float x, y, z;
+    float rgba[4];
+};
+struct FeedbackPrimitive {
+    int vertex_count;  // 1, 2 or 3
+    FeedbackVertex vertices[3];
+};
+
+// Runs `draw` in feedback mode and returns its points, lines and triangles
+// (polygons cut into fans) in drawing order; bitmaps leave nothing.
+std::vector<FeedbackPrimitive> capture_feedback(const std::function<void()>& draw);
+
+// Captures one call of display(), then `overlay` if there is one (it finds
+// the frame's matrices in force and may add gl2ps text), as a picture of the
+// frame's size, and writes it to `path` in the format its name says, with
+// `title` as the document's title. Without `transparent` the black
+// background is drawn as well.
+bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
+                  bool transparent, const std::function<void()>& overlay, std::string& error);
