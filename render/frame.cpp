@@ -135,11 +135,15 @@ void display()
         // Target, ship and station go into orbit, 400,000 above the surface.
         glTranslatef(0, orbit_height, 0);
     }
-    if (view_state.show_target)
+    if (view_state.show_target) {
+        announce_part(DrawnPart::landing_target);
         draw_landing_target();
+    }
     draw_ship(0);
-    if (view_state.show_station)
+    if (view_state.show_station) {
+        announce_part(DrawnPart::station);
         draw_station();
+    }
     if (!view_state.perspective_mode)
         draw_heads_up_text();
 

@@ -8,8 +8,6 @@ using namespace palette;
 
 constexpr int all_decks = 16;
 constexpr float deck_height = 2.5f;
-// The upright tubes stand in for the tube rooms until those are built.
-constexpr int last_step_with_upright_tubes = 16;
 
 int block_total() { return ship_block_count + 1; }
 
@@ -19,14 +17,28 @@ static bool on_shown_deck(const Block& b)
            view_state.deck_shown * deck_height == b.z0;
 }
 
-static void draw_block(const Block& b, int draw_argument)
+DrawnPartHook drawn_part_hook;
+
+void announce_part(DrawnPart part, int position)
 {
-    if (b.floor_routine)
+    if (drawn_part_hook)
+        drawn_part_hook(part, position);
+}
+
+static void draw_block(const Block& b, int position, int draw_argument)
+{
+    if (b.floor_routine) {
+        announce_part(DrawnPart::floor, position);
         b.floor_routine(draw_argument);
-    if (b.draw_routine)
+    }
+    if (b.draw_routine) {
+        announce_part(DrawnPart::body, position);
         b.draw_routine(draw_argument);
-    if (b.ceiling_routine)
+    }
+    if (b.ceiling_routine) {
+        announce_part(DrawnPart::ceiling, position);
         b.ceiling_routine(draw_argument);
+    }
 }
 
 // The counter selects a prefix of the construction sequence; the deck filter
@@ -34,15 +46,19 @@ static void draw_block(const Block& b, int draw_argument)
 void draw_ship(int draw_argument)
 {
     current_block = block_sequence[0];
-    if (view_state.blocks_shown <= last_step_with_upright_tubes)
+    if (view_state.blocks_shown <= last_step_with_upright_tubes) {
+        announce_part(DrawnPart::upright_tubes);
         draw_upright_tubes();
+    }
     for (int i = 0; current_block && i < view_state.blocks_shown;) {
         if (on_shown_deck(*current_block))
-            draw_block(*current_block, draw_argument);
+            draw_block(*current_block, i, draw_argument);
         current_block = block_sequence[++i];
     }
-    if (view_state.show_hull)
+    if (view_state.show_hull) {
+        announce_part(DrawnPart::hull);
         draw_hull();
+    }
 }
 
 const TubePart tube_parts[3] = {

@@ -114,6 +114,19 @@ extern const TubePart tube_parts[3];
 // ---------------------------------------------------------------------------
 // Ship drawing.
 // ---------------------------------------------------------------------------
+// The pieces of a frame that a tool capturing the drawing sorts what follows
+// into. When set, draw_ship calls the hook before a block's floor, draw and
+// ceiling routine (with the block's construction position) and before the
+// upright tubes and the hull, display before the target and the station
+// (position -1). The viewer leaves it null.
+enum class DrawnPart { floor, body, ceiling, upright_tubes, hull, landing_target, station };
+using DrawnPartHook = void (*)(DrawnPart part, int position);
+extern DrawnPartHook drawn_part_hook;
+void announce_part(DrawnPart part, int position = -1);
+
+// The upright tubes stand in for the tube rooms until those are built.
+constexpr int last_step_with_upright_tubes = 16;
+
 void draw_ship(int draw_argument);
 void draw_upright_tubes();
 void draw_hull();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ship/ship.h"
-#include "tests/gl_recorder.h"
+#include "tools/gl_capture/gl_capture.h"
 
 namespace scene {
 

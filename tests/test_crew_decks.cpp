@@ -174,24 +174,25 @@ TEST_F(CrewDecks, CorridorAlongYLeavesTwoLongOpeningsAndHasEndDoors)
 
 TEST_F(CrewDecks, CorridorAlongXIsOpenAtX1AndHasItsEndDoorNearTheCentreLine)
 {
+    // Walls 0.1 thick on the floor slab, along both long sides and across x0.
     struct {
         const Block& block;
         BlockRoutine routine;
         const char* doors;
+        double x0, x1, y0, y1, z_floor, z1;
     } const corridors[] = {
-        {*block_sequence[101], draw_corridor_x, ""},
-        {BL_corr19_01, draw_corridor_x_door_y1, "(10, -9) x-wall plain; "},
-        {BL_corr19_02, draw_corridor_x_door_y0, "(10, 9) x-wall plain; "},
+        {*block_sequence[101], draw_corridor_x, "", 44, 66, -12, -10, 15.1, 17.5},
+        {BL_corr19_01, draw_corridor_x_door_y1, "(10, -9) x-wall plain; ", 10, 32, -11, -8, 7.6, 10},
+        {BL_corr19_02, draw_corridor_x_door_y0, "(10, 9) x-wall plain; ", 10, 32, 8, 11, 7.6, 10},
     };
     for (const auto& c : corridors) {
-        const Block& b = c.block;
-        draw(b, c.routine);
+        draw(c.block, c.routine);
         const auto walls = scene::boxes_in(gray);
         ASSERT_EQ(walls.size(), 3u) << scene::describe(scene::boxes());
-        EXPECT_TRUE(walls[0].spans(b.x0, b.x1, b.y0, b.y0 + 0.1, b.z0 + 0.1, b.z1));
-        EXPECT_TRUE(walls[1].spans(b.x0, b.x1, b.y1 - 0.1, b.y1, b.z0 + 0.1, b.z1));
-        EXPECT_TRUE(walls[2].spans(b.x0, b.x0 + 0.1, b.y0, b.y1, b.z0 + 0.1, b.z1));
-        EXPECT_EQ(door_list(b.z0), c.doors);
+        EXPECT_TRUE(walls[0].spans(c.x0, c.x1, c.y0, c.y0 + 0.1, c.z_floor, c.z1)) << scene::describe(walls);
+        EXPECT_TRUE(walls[1].spans(c.x0, c.x1, c.y1 - 0.1, c.y1, c.z_floor, c.z1)) << scene::describe(walls);
+        EXPECT_TRUE(walls[2].spans(c.x0, c.x0 + 0.1, c.y0, c.y1, c.z_floor, c.z1)) << scene::describe(walls);
+        EXPECT_EQ(door_list(c.block.z0), c.doors);
     }
 }
 

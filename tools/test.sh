@@ -1,7 +1,8 @@
 #!/bin/sh
-# Sets up, builds and runs every test: unit and end-to-end tests, the unit
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and 30
-# seconds of fuzzing the favourite-view reader.
+# Sets up, builds and runs every test: unit, export and end-to-end tests, the
+# unit and export tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and 30 seconds of fuzzing the favourite-view
+# reader.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -13,7 +14,7 @@ cmake --build "$root/build/test" -j "$jobs"
 ctest --test-dir "$root/build/test" --output-on-failure -j "$jobs"
 
 cmake -S "$root" -B "$root/build/asan" -DTEV_WERROR=ON -DTEV_SANITIZE=ON -DTEV_E2E=OFF -DTEV_PACKAGE_TESTS=OFF >/dev/null
-cmake --build "$root/build/asan" -j "$jobs" --target unit_tests
+cmake --build "$root/build/asan" -j "$jobs" --target unit_tests export_tests
 ctest --test-dir "$root/build/asan" --output-on-failure -j "$jobs"
 
 CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -DTEV_FUZZ=ON -DTEV_WERROR=ON >/dev/null

@@ -1,5 +1,5 @@
 // How much work a frame is for the program itself: display() against the
-// recording stand-in for OpenGL, with the count of primitives it issues.
+// capture backend for OpenGL, with the count of primitives it issues.
 //   cmake -S . -B build/bench -DTEV_BENCHMARKS=ON -DCMAKE_BUILD_TYPE=Release
 //   cmake --build build/bench --target frame_benchmark && build/bench/tools/benchmarks/frame_benchmark
 #include <benchmark/benchmark.h>
@@ -8,7 +8,7 @@
 
 #include "app/app.h"
 #include "render/render.h"
-#include "tests/gl_recorder.h"
+#include "tools/gl_capture/gl_capture.h"
 #include "view/input.h"
 #include "view/view_state.h"
 

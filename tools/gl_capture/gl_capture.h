@@ -1,7 +1,8 @@
-// A recording stand-in for the OpenGL, GLU and GLUT entry points the program
-// uses. It keeps the matrix stacks and the current colour like OpenGL does and
-// records every primitive in world coordinates, so tests can say what a user
-// would see. World coordinates are those in force right after the camera was
+// A capture backend for the OpenGL, GLU and GLUT entry points the program
+// uses, linked in place of the real libraries. It keeps the matrix stacks and
+// the current colour like OpenGL does and records every primitive in world
+// coordinates, so tests can say what a user would see and tev-export can
+// write the drawing out as a model. World coordinates are those in force right after the camera was
 // set with gluLookAt (or after the last glLoadIdentity of the model-view
 // matrix): the camera is taken out, every move made after it stays in.
 #pragma once
@@ -14,6 +15,7 @@ namespace rec {
 
 struct Vec3 {
     double x, y, z;
+    bool operator==(const Vec3& o) const { return x == o.x && y == o.y && z == o.z; }
 };
 
 struct Rgb {
@@ -30,7 +32,12 @@ struct Primitive {
     Kind kind;
     Rgb colour;             // the colour in force (for text: at the raster position)
     bool depth_test;        // whether the depth test was on
-    std::vector<Vec3> points;  // rect: its four corners; line strip: its vertices
+    // rect: its four corners; line strip: its vertices; quadrics, when
+    // tessellating: the vertices GLU or GLUT would give OpenGL, in their order
+    std::vector<Vec3> points;
+    // Triangles as index triples into points, split as OpenGL splits the
+    // quads, strips and fans (rects always; quadrics when tessellating).
+    std::vector<unsigned> triangles;
     Vec3 origin{};          // quadrics: base centre; text: raster position
     Vec3 axis{};            // quadrics: the local +z axis, a unit vector
     double base_radius = 0, top_radius = 0, height = 0;    // cylinder; sphere radius
@@ -40,6 +47,8 @@ struct Primitive {
     std::string text;       // text
     Vec3 lo() const;        // bounding box of the points
     Vec3 hi() const;
+    // Everything recorded is the same.
+    bool operator==(const Primitive& o) const;
 };
 
 // 4x4 matrix, column-major as OpenGL keeps it.
@@ -64,6 +73,10 @@ struct LookAt {
 };
 
 struct State {
+    // Turn cylinders, discs and spheres into triangles, exactly as Mesa's GLU
+    // and freeglut tessellate them. Off by default: most tests look only at
+    // a quadric's parameters.
+    bool tessellate = false;
     // drawing
     std::vector<Primitive> prims;
     std::vector<Matrix> modelview{Matrix::identity()};

@@ -1,0 +1,296 @@
+#include "tools/export/model_files.h"
+
+#include <assimp/Exporter.hpp>
+#include <assimp/scene.h>
+#include <dirent.h>
+#include <nlohmann/json.hpp>
+#include <strings.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "tools/common/output_file.h"
+#include "tools/export/gltf_writer.h"
+
+const ModelFormat model_formats[5] = {
+    // extension  assimp  axes
+    {".glb",      nullptr, "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // binary glTF
+    {".gltf",     nullptr, "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // JSON glTF
+    {".obj",      "obj",   "z up, the ship's own frame (with FILE.mtl)"},  // Wavefront OBJ
+    {".stl",      "stlb",  "z up, the ship's own frame (binary STL)"},     // STL
+    {".ply",      "plyb",  "z up, the ship's own frame (binary PLY)"},     // PLY
+};
+
+bool ends_with(const std::string& s, const char* suffix)
+{
+    const size_t n = std::strlen(suffix);
+    return s.size() > n && strcasecmp(s.c_str() + s.size() - n, suffix) == 0;
+}
+
+const ModelFormat* model_format_for(const std::string& path)
+{
+    for (const ModelFormat& f : model_formats)
+        if (ends_with(path, f.extension))
+            return &f;
+    return nullptr;
+}
+
+bool is_parts_list_name(const std::string& path)
+{
+    return ends_with(path, ".csv") || ends_with(path, ".json");
+}
+
+namespace {
+
+bool write_bytes(const std::string& path, const std::string& bytes, std::string& error)
+{
+    OutputFile file;
+    if (!file.open(path, error))
+        return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size()) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return file.commit(error);
+}
+
+// ---- assimp ------------------------------------------------------------------
+
+struct SceneBuilder {
+    bool with_lines, with_colours;
+    std::vector<aiMesh*> meshes;
+    std::vector<aiMaterial*> materials;
+    std::map<std::string, unsigned> material_index;
+
+    unsigned material(const rec::Rgb& c)
+    {
+        const std::string name = colour_label(c);
+        if (auto found = material_index.find(name); found != material_index.end())
+            return found->second;
+        auto* m = new aiMaterial;
+        const aiString ai_name(name);
+        const aiColor3D colour(c.r, c.g, c.b);
+        m->AddProperty(&ai_name, AI_MATKEY_NAME);
+        m->AddProperty(&colour, 1, AI_MATKEY_COLOR_DIFFUSE);
+        m->AddProperty(&colour, 1, AI_MATKEY_COLOR_EMISSIVE);  // drawn unlit
+        materials.push_back(m);
+        return material_index[name] = unsigned(materials.size() - 1);
+    }
+
+    aiMesh* new_mesh(const std::string& name, const rec::Rgb& colour, const std::vector<float>& xyz)
+    {
+        auto* mesh = new aiMesh;
+        mesh->mName = name;
+        mesh->mMaterialIndex = material(colour);
+        mesh->mNumVertices = unsigned(xyz.size() / 3);
+        mesh->mVertices = new aiVector3D[mesh->mNumVertices];
+        for (unsigned i = 0; i < mesh->mNumVertices; ++i)
+            mesh->mVertices[i] = aiVector3D(xyz[3 * i], xyz[3 * i + 1], xyz[3 * i + 2]);
+        if (with_colours) {
+            mesh->mColors[0] = new aiColor4D[mesh->mNumVertices];
+            for (unsigned i = 0; i < mesh->mNumVertices; ++i)
+                mesh->mColors[0][i] = aiColor4D(colour.r, colour.g, colour.b, 1);
+        }
+        return mesh;
+    }
+
+    void set_faces(aiMesh* mesh, const std::vector<unsigned>& indices, unsigned per_face)
+    {
+        mesh->mNumFaces = unsigned(indices.size() / per_face);
+        mesh->mFaces = new aiFace[mesh->mNumFaces];
+        for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
+            mesh->mFaces[f].mNumIndices = per_face;
+            mesh->mFaces[f].mIndices = new unsigned[per_face];
+            std::copy_n(&indices[f * per_face], per_face, mesh->mFaces[f].mIndices);
+        }
+        mesh->mPrimitiveTypes = per_face == 3 ? aiPrimitiveType_TRIANGLE : aiPrimitiveType_LINE;
+    }
+
+    aiNode* node(const std::string& name, const Geometry& g)
+    {
+        auto* n = new aiNode(name);
+        std::vector<unsigned> own;
+        for (const Geometry::Surface& s : g.surfaces) {
+            aiMesh* mesh = new_mesh(name, s.colour, s.positions);
+            set_faces(mesh, s.indices, 3);
+            own.push_back(unsigned(meshes.size()));
+            meshes.push_back(mesh);
+        }
+        if (with_lines)
+            for (const Geometry::Strip& s : g.strips) {
+                aiMesh* mesh = new_mesh(name, s.colour, s.positions);
+                std::vector<unsigned> segments;
+                for (unsigned i = 0; i + 1 < mesh->mNumVertices; ++i)
+                    segments.insert(segments.end(), {i, i + 1});
+                set_faces(mesh, segments, 2);
+                own.push_back(unsigned(meshes.size()));
+                meshes.push_back(mesh);
+            }
+        if (!own.empty()) {
+            n->mNumMeshes = unsigned(own.size());
+            n->mMeshes = new unsigned[own.size()];
+            std::copy(own.begin(), own.end(), n->mMeshes);
+        }
+        return n;
+    }
+
+    static void adopt(aiNode* parent, const std::vector<aiNode*>& children)
+    {
+        if (children.empty())
+            return;
+        parent->mNumChildren = unsigned(children.size());
+        parent->mChildren = new aiNode*[children.size()];
+        for (size_t i = 0; i < children.size(); ++i) {
+            children[i]->mParent = parent;
+            parent->mChildren[i] = children[i];
+        }
+    }
+
+    std::unique_ptr<aiScene> build(const ShipModel& model)
+    {
+        auto scene = std::make_unique<aiScene>();
+        scene->mRootNode = new aiNode("ship");
+        std::vector<aiNode*> parts;
+        for (const ModelPart& part : model.parts) {
+            const std::string name = part.name();
+            aiNode* n = node(name, part.geometry);
+            if (!part.ceiling.empty())
+                adopt(n, {node(name + "/ceiling", part.ceiling)});
+            parts.push_back(n);
+        }
+        adopt(scene->mRootNode, parts);
+        if (materials.empty())
+            material({1, 1, 1});
+        scene->mNumMeshes = unsigned(meshes.size());
+        scene->mMeshes = new aiMesh*[meshes.size() + 1];
+        std::copy(meshes.begin(), meshes.end(), scene->mMeshes);
+        scene->mNumMaterials = unsigned(materials.size());
+        scene->mMaterials = new aiMaterial*[materials.size()];
+        std::copy(materials.begin(), materials.end(), scene->mMaterials);
+        return scene;
+    }
+};
+
+void remove_directory(const std::string& dir)
+{
+    if (DIR* d = opendir(dir.c_str())) {
+        while (const dirent* e = readdir(d))
+            if (std::strcmp(e->d_name, ".") && std::strcmp(e->d_name, ".."))
+                unlink((dir + "/" + e->d_name).c_str());
+        closedir(d);
+    }
+    rmdir(dir.c_str());
+}
+
+// Assimp writes into a private directory beside the final file (an OBJ
+// names its .mtl after itself); the files are moved into place when all
+// are written, the model file last.
+bool write_with_assimp(const ShipModel& model, const ModelFormat& format, const std::string& path,
+                       std::string& error)
+{
+    const size_t slash = path.find_last_of('/');
+    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temporary = dir + "/.tev-export-XXXXXX";
+    if (!mkdtemp(temporary.data())) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    SceneBuilder builder{std::strcmp(format.assimp_id, "obj") == 0,
+                         std::strcmp(format.assimp_id, "plyb") == 0, {}, {}, {}};
+    const std::unique_ptr<aiScene> scene = builder.build(model);
+    Assimp::Exporter exporter;
+    if (exporter.Export(scene.get(), format.assimp_id, temporary + "/" + base) != aiReturn_SUCCESS) {
+        error = "cannot write " + path + ": " + exporter.GetErrorString();
+        remove_directory(temporary);
+        return false;
+    }
+    std::vector<std::string> written;
+    if (DIR* d = opendir(temporary.c_str())) {
+        while (const dirent* e = readdir(d))
+            if (std::strcmp(e->d_name, ".") && std::strcmp(e->d_name, "..") && base != e->d_name)
+                written.push_back(e->d_name);
+        closedir(d);
+    }
+    written.push_back(base);
+    for (const std::string& name : written)
+        if (std::rename((temporary + "/" + name).c_str(), (dir + "/" + name).c_str()) != 0) {
+            error = "cannot write " + dir + "/" + name + ": " + std::strerror(errno);
+            remove_directory(temporary);
+            return false;
+        }
+    rmdir(temporary.c_str());
+    return true;
+}
+
+}  // namespace
+
+bool write_model_file(const ShipModel& model, const std::string& path, std::string& error)
+{
+    const ModelFormat* format = model_format_for(path);
+    if (!format) {
+        error = path + ": unknown model format";
+        return false;
+    }
+    if (format->assimp_id)
+        return write_with_assimp(model, *format, path, error);
+    std::string bytes;
+    return serialise_gltf(model, std::strcmp(format->extension, ".glb") == 0, bytes, error) &&
+           write_bytes(path, bytes, error);
+}
+
+// ---- parts list --------------------------------------------------------------
+
+bool write_parts_list(const ShipModel& model, const std::string& path, std::string& error)
+{
+    std::string text;
+    if (ends_with(path, ".json")) {
+        nlohmann::ordered_json blocks = nlohmann::ordered_json::array();
+        std::map<std::string, int> per_routine;
+        std::map<int, int> per_deck;
+        for (const ModelPart& part : model.parts) {
+            if (part.position < 0)
+                continue;
+            const Block& b = *block_sequence[part.position];
+            const int d = deck_index(b);
+            blocks.push_back({{"position", part.position},
+                              {"name", block_names[part.position]},
+                              {"routine", block_routine_names[part.position]},
+                              {"deck_index", d},
+                              {"deck_number", 22 - d},
+                              {"bounds", {b.x0, b.x1, b.y0, b.y1, b.z0, b.z1}},
+                              {"colour", colour_label(b.colour)}});
+            ++per_routine[block_routine_names[part.position]];
+            ++per_deck[d];
+        }
+        nlohmann::ordered_json decks = nlohmann::ordered_json::array();
+        for (const auto& [d, n] : per_deck)
+            decks.push_back({{"deck_index", d}, {"deck_number", 22 - d}, {"blocks", n}});
+        const nlohmann::ordered_json doc = {
+            {"blocks_shown", model.blocks_shown},
+            {"deck_shown", model.deck_shown},
+            {"block_count", model.block_count()},
+            {"blocks", blocks},
+            {"per_routine", per_routine},
+            {"per_deck", decks},
+        };
+        text = doc.dump(2) + "\n";
+    } else {
+        text = "position,name,routine,deck_index,deck_number,x0,x1,y0,y1,z0,z1,colour\n";
+        char row[256];
+        for (const ModelPart& part : model.parts) {
+            if (part.position < 0)
+                continue;
+            const Block& b = *block_sequence[part.position];
+            const int d = deck_index(b);
+            std::snprintf(row, sizeof row, "%d,%s,%s,%d,%d,%g,%g,%g,%g,%g,%g,%s\n", part.position,
+                          block_names[part.position], block_routine_names[part.position], d, 22 - d,
+                          b.x0, b.x1, b.y0, b.y1, b.z0, b.z1, colour_label(b.colour).c_str());
+            text += row;
+        }
+    }
+    return write_bytes(path, text, error);
+}
