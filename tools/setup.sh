@@ -1,19 +1,22 @@
 #!/bin/sh
 # Installs the Debian packages that tev needs and that are missing:
-#   tools/setup.sh run    to build and run the viewer
-#   tools/setup.sh test   to build it and run every test as well
+#   tools/setup.sh run      to build and run the viewer
+#   tools/setup.sh package  to build the Debian package as well
+#   tools/setup.sh test     to build it and run every test as well
 # For the tests it also installs the npm packages of the web page that
 # tev-export --web writes (tools/export/web), from their lock file.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev libassimp-dev libtinygltf-dev nlohmann-json3-dev xvfb xauth"
-test_packages="$run_packages libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev poppler-utils chromium"
+package_packages="$run_packages dpkg-dev file"
+test_packages="$package_packages lintian desktop-file-utils man-db libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev poppler-utils chromium"
 
 case "${1:-}" in
     run) wanted=$run_packages ;;
+    package) wanted=$package_packages ;;
     test) wanted=$test_packages ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
 esac
 
 missing=""

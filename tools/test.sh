@@ -13,7 +13,7 @@ cmake -S "$root" -B "$root/build/test" -DTEV_WERROR=ON >/dev/null
 cmake --build "$root/build/test" -j "$jobs"
 ctest --test-dir "$root/build/test" --output-on-failure -j "$jobs"
 
-cmake -S "$root" -B "$root/build/asan" -DTEV_WERROR=ON -DTEV_SANITIZE=ON -DTEV_E2E=OFF >/dev/null
+cmake -S "$root" -B "$root/build/asan" -DTEV_WERROR=ON -DTEV_SANITIZE=ON -DTEV_E2E=OFF -DTEV_PACKAGE_TESTS=OFF >/dev/null
 cmake --build "$root/build/asan" -j "$jobs" --target unit_tests export_tests
 ctest --test-dir "$root/build/asan" --output-on-failure -j "$jobs"
 

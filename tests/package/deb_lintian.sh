@@ -1,0 +1,32 @@
+#!/bin/sh
+# tools/package.sh builds the package with the control fields it should have,
+# stripped programs and a build stamp fixed by SOURCE_DATE_EPOCH, and lintian
+# reports no errors in it (its whole report is printed).
+#   deb_lintian.sh SOURCE_DIR WORK_DIR
+set -eu
+source=$1 work=$2
+mkdir -p "$work"
+deb=$(SOURCE_DATE_EPOCH=1000000000 "$source/tools/package.sh" "$work" "$work/build" 2>"$work/package.log") ||
+    { cat "$work/package.log"; exit 1; }
+
+fail() { echo "$*"; exit 1; }
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = tev ] || fail "Package is $(field Package)"
+[ "$(field Version)" = 1.0~beta3 ] || fail "Version is $(field Version)"
+[ "$(field Section)" = graphics ] || fail "Section is $(field Section)"
+[ "$(field Priority)" = optional ] || fail "Priority is $(field Priority)"
+[ "$(field Recommends)" = xvfb ] || fail "Recommends is $(field Recommends)"
+for library in libglut3.12 libpng16-16 libgif7 libx11-6; do
+    field Depends | grep -q "$library" || fail "Depends lacks $library: $(field Depends)"
+done
+rm -rf "$work/unpacked"
+dpkg-deb -x "$deb" "$work/unpacked"
+for program in tev tev-snapshot; do
+    file "$work/unpacked/usr/bin/$program" | grep -q ', stripped' || fail "usr/bin/$program is not stripped"
+done
+
+report=$(lintian "$deb" 2>/dev/null) || true
+echo "lintian: ${report:-no tags}"
+if echo "$report" | grep -q '^E:'; then
+    fail "lintian reports errors"
+fi
