@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/command_line.h"
 #include "tools/common/key_script.h"
 #include "tools/common/output_file.h"
 #include "tools/export/gltf_writer.h"
@@ -71,19 +72,6 @@ struct Options {
     bool construction = false;
 };
 
-int usage_error(const std::string& message)
-{
-    std::fprintf(stderr, "%s: %s\n%sTry '%s --help' for more.\n", program, message.c_str(), usage,
-                 program);
-    return 2;
-}
-
-int failure(const std::string& message)
-{
-    std::fprintf(stderr, "%s: %s\n", program, message.c_str());
-    return 1;
-}
-
 void print_help()
 {
     std::fputs(usage, stdout);
@@ -117,19 +105,19 @@ int parse_options(int argc, char** argv, Options& o)
         case 'c': o.construction = true; break;
         case 'w': o.web = optarg; break;
         case 'h': print_help(); return 0;
-        case ':': return usage_error(std::string(argv[optind - 1]) + " needs a value");
-        default: return usage_error(std::string("unknown option ") + argv[optind - 1]);
+        case ':': return usage_error(program, std::string(argv[optind - 1]) + " needs a value");
+        default: return usage_error(program, std::string("unknown option ") + argv[optind - 1]);
         }
     if (optind < argc)
-        return usage_error(std::string("unexpected argument '") + argv[optind] + "'");
+        return usage_error(program, std::string("unexpected argument '") + argv[optind] + "'");
     if (!o.web.empty() && (o.construction || !o.out.empty() || !o.parts_list.empty()))
-        return usage_error("--web goes with --keys only");
+        return usage_error(program, "--web goes with --keys only");
     if (o.web.empty() && o.out.empty() && o.parts_list.empty())
-        return usage_error("give --out, --parts-list or both, or --web");
+        return usage_error(program, "give --out, --parts-list or both, or --web");
     if (!o.out.empty() && !model_format_for(o.out))
-        return usage_error("--out " + o.out + ": the name must end in .glb, .gltf, .obj, .stl or .ply");
+        return usage_error(program, "--out " + o.out + ": the name must end in .glb, .gltf, .obj, .stl or .ply");
     if (!o.parts_list.empty() && !is_parts_list_name(o.parts_list))
-        return usage_error("--parts-list " + o.parts_list + ": the name must end in .csv or .json");
+        return usage_error(program, "--parts-list " + o.parts_list + ": the name must end in .csv or .json");
     return -1;
 }
 
@@ -142,11 +130,11 @@ int export_files(const Options& o, const std::vector<ScriptStep>& steps)
     const ShipModel model = capture_ship(request);
     std::string error;
     if (!o.parts_list.empty() && !write_parts_list(model, o.parts_list, error))
-        return failure(error);
+        return failure(program, error);
     if (!o.out.empty() && !write_model_file(model, o.out, error)) {
         if (!o.parts_list.empty())
             std::remove(o.parts_list.c_str());
-        return failure(error);
+        return failure(program, error);
     }
     return 0;
 }
@@ -162,7 +150,7 @@ int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
     std::string glb, error;
     if (!ship_glb(request, glb, error) || !make_directory(o.web, error) ||
         !write_web_page(o.web, error) || !write_bytes(o.web + "/ship.glb", glb, error))
-        return failure(error);
+        return failure(program, error);
     return 0;
 }
 
@@ -177,6 +165,6 @@ int main(int argc, char** argv)
     std::vector<ScriptStep> steps;
     std::string error;
     if (!parse_key_script(o.keys, steps, error))
-        return usage_error("--keys: " + error);
+        return usage_error(program, "--keys: " + error);
     return o.web.empty() ? export_files(o, steps) : export_web_page(o, steps);
 }

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "tools/common/command_line.h"
 #include "tools/common/output_file.h"
 #include "tools/export/gltf_writer.h"
 
@@ -23,12 +24,6 @@ const ModelFormat model_formats[5] = {
     {".stl",      "stlb",  "z up, the ship's own frame (binary STL)"},     // STL
     {".ply",      "plyb",  "z up, the ship's own frame (binary PLY)"},     // PLY
 };
-
-bool ends_with(const std::string& s, const char* suffix)
-{
-    const size_t n = std::strlen(suffix);
-    return s.size() > n && strcasecmp(s.c_str() + s.size() - n, suffix) == 0;
-}
 
 const ModelFormat* model_format_for(const std::string& path)
 {

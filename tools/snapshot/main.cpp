@@ -17,6 +17,7 @@
 
 #include "app/app.h"
 #include "ship/ship.h"
+#include "tools/common/command_line.h"
 #include "tools/common/key_script.h"
 #include "tools/common/output_file.h"
 #include "tools/common/picture.h"
@@ -82,24 +83,6 @@ struct Options {
     bool transparent = false;
 };
 
-int usage_error(const std::string& message)
-{
-    std::fprintf(stderr, "%s: %s (see %s --help)\n", program, message.c_str(), program);
-    return 2;
-}
-
-int failure(const std::string& message)
-{
-    std::fprintf(stderr, "%s: %s\n", program, message.c_str());
-    return 1;
-}
-
-bool ends_with(const std::string& s, const char* suffix)
-{
-    const size_t n = std::strlen(suffix);
-    return s.size() >= n && strcasecmp(s.c_str() + s.size() - n, suffix) == 0;
-}
-
 bool parse_size(const char* text, int& size)
 {
     char* end = nullptr;
@@ -135,7 +118,7 @@ int parse_options(int argc, char** argv, Options& o)
         case 't': o.transparent = true; break;
         case 's':
             if (!parse_size(optarg, o.size))
-                return usage_error(std::string("--size wants a whole number from 1 to 16384, not '") +
+                return usage_error(program, std::string("--size wants a whole number from 1 to 16384, not '") +
                                    optarg + "'");
             break;
         case 'h':
@@ -144,20 +127,20 @@ int parse_options(int argc, char** argv, Options& o)
             std::fputs(key_script_help, stdout);
             std::fputs(examples, stdout);
             return 0;
-        case ':': return usage_error(std::string(argv[optind - 1]) + " needs a value");
-        default: return usage_error(std::string("unknown option ") + argv[optind - 1]);
+        case ':': return usage_error(program, std::string(argv[optind - 1]) + " needs a value");
+        default: return usage_error(program, std::string("unknown option ") + argv[optind - 1]);
         }
     if (optind < argc)
-        return usage_error(std::string("unexpected argument '") + argv[optind] + "'");
+        return usage_error(program, std::string("unexpected argument '") + argv[optind] + "'");
     if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() != 2)
-        return usage_error("give one of --out, --construction or --deck-plans");
+        return usage_error(program, "give one of --out, --construction or --deck-plans");
     if (!o.out.empty() && !ends_with(o.out, ".png") && vector_format(o.out) < 0)
-        return usage_error("--out " + o.out +
+        return usage_error(program, "--out " + o.out +
                            ": the picture's name must end in .png, .svg, .pdf or .eps");
     if (!o.deck_plans.empty() && !o.keys.empty())
-        return usage_error("--deck-plans sets its own view and takes no --keys");
+        return usage_error(program, "--deck-plans sets its own view and takes no --keys");
     if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
-        return usage_error("--deck-plans needs --size " + std::to_string(deck_plan_least_size) +
+        return usage_error(program, "--deck-plans needs --size " + std::to_string(deck_plan_least_size) +
                            " or more, not " + std::to_string(o.size));
     return -1;
 }
@@ -230,7 +213,7 @@ int draw_pictures(char* argv0, const Options& o, const std::vector<ScriptStep>& 
     std::string error;
     OffscreenFrame frame;
     if (!frame.create(o.size, error))
-        return failure(error);
+        return failure(program, error);
     bool ok;
     if (!o.deck_plans.empty())
         ok = make_directory(o.deck_plans, error) &&
@@ -241,7 +224,7 @@ int draw_pictures(char* argv0, const Options& o, const std::vector<ScriptStep>& 
         ok = write_vector(frame, o.out, "tev", o.transparent, nullptr, error);
     else
         ok = write_png(o.out, draw(frame, o), o.transparent, error);
-    return ok ? 0 : failure(error);
+    return ok ? 0 : failure(program, error);
 }
 
 }  // namespace
@@ -255,11 +238,11 @@ int main(int argc, char** argv)
     std::vector<ScriptStep> steps;
     std::string error;
     if (!parse_key_script(o.keys, steps, error))
-        return usage_error("--keys: " + error);
+        return usage_error(program, "--keys: " + error);
 
     VirtualDisplay xvfb;
     if (!find_screen(xvfb, error))
-        return failure(error);
+        return failure(program, error);
     const int status = draw_pictures(argv[0], o, steps);
     // The toolkit lets go of the display before the private server ends.
     glutExit();
