@@ -5,6 +5,8 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/pictures"
 docs="$root/docs"
+# The web page is built into tev-export only with its npm packages.
+"$root/tools/setup.sh" test
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 snapshot() { env -u DISPLAY "$build/tools/snapshot/tev-snapshot" "$@"; }
@@ -29,4 +31,10 @@ snapshot --deck-plans "$steps/plans"
 cp "$steps/plans/deck-03.svg" "$docs/deck-plan-03.svg"
 snapshot --keys "${close_up}t" --size 320 --construction "$steps" 2>/dev/null
 cp "$steps/construction.gif" "$docs/construction.gif"
-ls -l "$docs"
+
+# The whole ship's web page with everything the export can hold (hull and
+# target too, for the page's toggles), and a screenshot in headless Chromium.
+rm -rf "$docs/web"
+"$build/tools/export/tev-export" --keys kx --web "$docs/web"
+node "$root/tools/export/web/test/measure.mjs" "$docs/web" "$docs/web_page.png"
+ls -l "$docs" "$docs/web"
