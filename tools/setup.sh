@@ -3,8 +3,9 @@
 #   tools/setup.sh run      to build and run the viewer
 #   tools/setup.sh package  to build the Debian package as well
 #   tools/setup.sh test     to build it and run every test as well
-# For the tests it also installs the npm packages of the web page that
-# tev-export --web writes (tools/export/web), from their lock file.
+# For the package and the tests it also installs Node, npm and the npm
+# packages (from their lock file) of the web page that tev-export --web
+# writes (tools/export/web), so that tev-export carries the page.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -25,7 +26,7 @@ for package in $wanted; do
         missing="$missing $package"
 done
 # Node and npm may come from elsewhere than Debian; any will do.
-if [ "$1" = test ]; then
+if [ "$1" != run ]; then
     command -v node >/dev/null 2>&1 || missing="$missing nodejs"
     command -v npm >/dev/null 2>&1 || missing="$missing npm"
 fi
@@ -46,7 +47,7 @@ fi
 
 # npm ci again only when the lock file is newer than the installed packages.
 web="$root/tools/export/web"
-if [ "$1" = test ] && ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
+if [ "$1" != run ] && ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
     echo "setup: installing the npm packages of tools/export/web"
     (cd "$web" && npm ci --no-audit --no-fund --loglevel=error)
 fi
