@@ -1,8 +1,8 @@
 #!/bin/sh
 # Checks that the build is reproducible: makes the package twice from two
 # clones of the committed HEAD in different directories, with the same
-# SOURCE_DATE_EPOCH, and compares tev and tev-snapshot as built and as
-# packaged. Exit status 0 when they are byte-identical, 1 when not.
+# SOURCE_DATE_EPOCH, and compares tev, tev-snapshot and tev-export as built
+# and as packaged. Exit status 0 when they are byte-identical, 1 when not.
 #   tools/check-reproducible.sh
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,10 +33,10 @@ compare() {
         status=1
     fi
 }
-for program in tev tools/snapshot/tev-snapshot; do
+for program in tev tools/snapshot/tev-snapshot tools/export/tev-export; do
     compare "build/release/$program"
 done
-for program in tev tev-snapshot; do
+for program in tev tev-snapshot tev-export; do
     compare "unpacked/usr/bin/$program"
 done
 compare tev_1.0~beta3_amd64.deb

@@ -1,7 +1,8 @@
 #!/bin/sh
 # tools/package.sh builds the package with the control fields it should have,
-# stripped programs and a build stamp fixed by SOURCE_DATE_EPOCH, and lintian
-# reports no errors in it (its whole report is printed).
+# stripped programs, a tev-export that carries its web page and a build stamp
+# fixed by SOURCE_DATE_EPOCH, and lintian reports no errors in it (its whole
+# report is printed).
 #   deb_lintian.sh SOURCE_DIR WORK_DIR
 set -eu
 source=$1 work=$2
@@ -16,13 +17,19 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = graphics ] || fail "Section is $(field Section)"
 [ "$(field Priority)" = optional ] || fail "Priority is $(field Priority)"
 [ "$(field Recommends)" = xvfb ] || fail "Recommends is $(field Recommends)"
-for library in libglut3.12 libpng16-16 libgif7 libx11-6; do
+for library in libglut3.12 libpng16-16 libgif7 libx11-6 libassimp5; do
     field Depends | grep -q "$library" || fail "Depends lacks $library: $(field Depends)"
 done
 rm -rf "$work/unpacked"
 dpkg-deb -x "$deb" "$work/unpacked"
-for program in tev tev-snapshot; do
+for program in tev tev-snapshot tev-export; do
     file "$work/unpacked/usr/bin/$program" | grep -q ', stripped' || fail "usr/bin/$program is not stripped"
+done
+rm -rf "$work/web"
+"$work/unpacked/usr/bin/tev-export" --web "$work/web" ||
+    fail "the packaged tev-export cannot write its web page"
+for page_file in index.html style.css app.js ship.glb; do
+    [ -s "$work/web/$page_file" ] || fail "the packaged tev-export --web wrote no $page_file"
 done
 
 report=$(lintian "$deb" 2>/dev/null) || true

@@ -9,7 +9,8 @@ trap 'rm -rf "$dest"' EXIT
 prefix=/opt/tev
 
 DESTDIR=$dest/root cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/tev bin/tev-snapshot share/man/man1/tev.1.gz share/man/man1/tev-snapshot.1.gz \
+for file in bin/tev bin/tev-snapshot bin/tev-export \
+            share/man/man1/tev.1.gz share/man/man1/tev-snapshot.1.gz share/man/man1/tev-export.1.gz \
             share/applications/tev.desktop share/icons/hicolor/256x256/apps/tev.png \
             share/doc/tev/README.md share/doc/tev/copyright share/doc/tev/changelog.gz; do
     echo ".$prefix/$file"
@@ -19,10 +20,10 @@ diff -u "$dest/expected" "$dest/found" || { echo "the install tree is not as exp
 
 at=$dest/root$prefix
 fail() { echo "$*"; exit 1; }
-for program in tev tev-snapshot; do
+for program in tev tev-snapshot tev-export; do
     [ -x "$at/bin/$program" ] || fail "bin/$program is not executable"
 done
-for page in tev.1 tev-snapshot.1; do
+for page in tev.1 tev-snapshot.1 tev-export.1; do
     gzip -dc "$at/share/man/man1/$page.gz" | cmp -s - "$source/packaging/$page" ||
         fail "share/man/man1/$page.gz is not the page $page"
 done
