@@ -124,6 +124,8 @@ const View views[] = {
                       "<S-PageDown><S-PageDown><S-PageDown><Left><Left><Left><Left><Left>"},
 };
 
+void PrintTo(const View& v, std::ostream* os) { *os << v.name; }
+
 class VectorPicture : public testing::TestWithParam<View> {};
 
 TEST_P(VectorPicture, ShowsTheColoursOfThePngOfTheSameView)

@@ -55,6 +55,8 @@ Picture difference(const Picture& expected, const Picture& actual, int& differin
     return diff;
 }
 
+void PrintTo(const ReferenceView& v, std::ostream* os) { *os << v.name; }
+
 class ReferenceImage : public e2e::EndToEnd, public testing::WithParamInterface<ReferenceView> {};
 
 TEST_P(ReferenceImage, MatchesTheCommittedPicture)

@@ -84,6 +84,8 @@ struct View {
     std::vector<std::pair<unsigned long, bool>> keys;  // the same, typed into tev
 };
 
+void PrintTo(const View& v, std::ostream* os) { *os << v.name; }
+
 class SnapshotMatchesWindow : public EndToEnd, public testing::WithParamInterface<View> {};
 
 TEST_P(SnapshotMatchesWindow, PixelForPixel)
