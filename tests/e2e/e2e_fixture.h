@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -30,6 +32,23 @@ const Pixel gray{178, 178, 178};
 const Pixel mid_gray{153, 153, 153};
 const Pixel dark_gray{51, 51, 51};
 }  // namespace colours
+
+// Everything in a file; empty if it cannot be read.
+inline std::string read_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// An empty directory of this name beside the test binary.
+inline std::string fresh_dir(const std::string& name)
+{
+    const std::string dir = std::string(SCREENSHOT_DIR) + "/" + name;
+    std::system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "'").c_str());
+    return dir;
+}
 
 class EndToEnd : public testing::Test {
 protected:

@@ -16,17 +16,13 @@
 #include <vector>
 
 #include "ship/ship.h"
+#include "tests/e2e/e2e_fixture.h"
 #include "tools/common/picture.h"
 
 namespace {
 
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using e2e::fresh_dir;
+using e2e::read_file;
 
 // Runs a shell command with DISPLAY unset, so that tev-snapshot starts its
 // own X server; returns its exit status.
@@ -39,13 +35,6 @@ int run(const std::string& command)
 std::string snapshot_command(const std::string& args)
 {
     return std::string("'") + TEV_SNAPSHOT_BINARY + "' " + args + " >/dev/null 2>&1";
-}
-
-std::string fresh_dir(const std::string& name)
-{
-    const std::string dir = std::string(SCREENSHOT_DIR) + "/" + name;
-    std::system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "'").c_str());
-    return dir;
 }
 
 struct Point {
@@ -137,7 +126,7 @@ TEST_P(VectorPicture, ShowsTheColoursOfThePngOfTheSameView)
     Picture png;
     std::string error;
     ASSERT_TRUE(read_png(dir + "/view.png", png, error)) << error;
-    const std::string svg = slurp(dir + "/view.svg");
+    const std::string svg = read_file(dir + "/view.svg");
     const std::vector<Polygon> drawing = polygons(svg);
     // The heads-up text is bitmap text, which gl2ps leaves out.
     EXPECT_EQ(svg.find("<text"), std::string::npos);
@@ -159,10 +148,10 @@ TEST(VectorPicture, PdfAndEpsAreOnePageOfTheViewsSize)
     ASSERT_EQ(run(snapshot_command("--keys 'o' --size 500 --out " + dir + "/view.pdf")), 0);
     ASSERT_EQ(run(snapshot_command("--keys 'o' --size 500 --out " + dir + "/view.EPS")), 0);
     ASSERT_EQ(run("pdfinfo '" + dir + "/view.pdf' > '" + dir + "/info'"), 0);
-    const std::string info = slurp(dir + "/info");
+    const std::string info = read_file(dir + "/info");
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Page size:       500 x 500 pts"), std::string::npos) << info;
-    const std::string eps = slurp(dir + "/view.EPS");
+    const std::string eps = read_file(dir + "/view.EPS");
     EXPECT_EQ(eps.rfind("%!PS-Adobe-3.0 EPSF-3.0\n", 0), 0u);
     EXPECT_NE(eps.find("%%BoundingBox: 0 0 500 500"), std::string::npos);
 }
@@ -198,7 +187,7 @@ protected:
 TEST_F(DeckPlans, HangarDeckShowsItsFloorAtItsBoundsInTheColoursOfItsBlocks)
 {
     ASSERT_EQ(status, 0);
-    const std::string svg = slurp(plan(3, "svg"));
+    const std::string svg = read_file(plan(3, "svg"));
     std::smatch m;
     ASSERT_TRUE(std::regex_search(svg, m, std::regex("page x = ([-0-9.]+) \\+ ([0-9.]+) \\* x, "
                                                      "page y = ([-0-9.]+) - ([0-9.]+) \\* y")));
@@ -237,7 +226,7 @@ struct Box {
 TEST_F(DeckPlans, LabelEveryBlockOnceWithoutOverlapUnlessTheIndexSaysItIsLeftOut)
 {
     ASSERT_EQ(status, 0);
-    const std::string index = slurp(dir + "index.html");
+    const std::string index = read_file(dir + "index.html");
     static const std::regex figure("<figure>[\\s\\S]*?</figure>");
     std::vector<std::string> figures;
     for (std::sregex_iterator i(index.begin(), index.end(), figure), end; i != end; ++i)
@@ -253,7 +242,7 @@ TEST_F(DeckPlans, LabelEveryBlockOnceWithoutOverlapUnlessTheIndexSaysItIsLeftOut
         SCOPED_TRACE("deck index " + std::to_string(deck));
         const std::string title =
             "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(22 - deck);
-        const std::string svg = slurp(plan(deck, "svg"));
+        const std::string svg = read_file(plan(deck, "svg"));
         EXPECT_NE(svg.find(">" + title + "</text>"), std::string::npos);
         EXPECT_NE(figures[size_t(deck)].find("<img src=\"" + plan(deck, "svg").substr(dir.size()) +
                                              "\" alt=\"" + title + "\">"),
@@ -301,14 +290,14 @@ TEST_F(DeckPlans, PdfIsOneValidPageWithTheTitleAndLabels)
     ASSERT_EQ(status, 0);
     const std::string info = dir + "deck-03.info", text = dir + "deck-03.txt";
     ASSERT_EQ(run("pdfinfo '" + plan(3, "pdf") + "' > '" + info + "'"), 0);
-    const std::string about = slurp(info);
+    const std::string about = read_file(info);
     EXPECT_NE(about.find("Pages:           1\n"), std::string::npos) << about;
     EXPECT_NE(about.find("Title:           Deck index 3, deck number 19\n"), std::string::npos)
         << about;
     // Reading the page's text finds no fault in its content.
     ASSERT_EQ(run("pdftotext '" + plan(3, "pdf") + "' '" + text + "' 2> '" + text + ".err'"), 0);
-    EXPECT_EQ(slurp(text + ".err"), "");
-    const std::string words = slurp(text);
+    EXPECT_EQ(read_file(text + ".err"), "");
+    const std::string words = read_file(text);
     for (const char* label : {"Deck index 3, deck number 19", "BL_hangardeck19", "20 ship units"})
         EXPECT_NE(words.find(label), std::string::npos) << label;
 }

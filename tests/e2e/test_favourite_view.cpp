@@ -11,16 +11,10 @@
 
 namespace {
 
+using e2e::read_file;
+
 using e2e::EndToEnd;
 using e2e::Image;
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 bool same_picture(const Image& a, const Image& b)
 {

@@ -16,20 +16,15 @@
 
 namespace {
 
+using e2e::fresh_dir;
+using e2e::read_file;
+
 using e2e::EndToEnd;
 
 struct Outcome {
     int status;
     std::string out, err;
 };
-
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Runs tev-snapshot with shell-quoted arguments, on `display` or, if that is
 // empty, with DISPLAY unset. `shell_prefix` runs first in the same shell.
@@ -41,21 +36,14 @@ Outcome snapshot(const std::string& args, const std::string& display,
     const std::string command = shell_prefix + env + "'" + TEV_SNAPSHOT_BINARY + "' " + args +
                                 " >" + dir + "/snapshot.out 2>" + dir + "/snapshot.err";
     const int raw = std::system(("sh -c \"" + command + "\"").c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir + "/snapshot.out"),
-            slurp(dir + "/snapshot.err")};
-}
-
-std::string fresh_dir(const std::string& name)
-{
-    const std::string dir = std::string(SCREENSHOT_DIR) + "/" + name;
-    std::system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "'").c_str());
-    return dir;
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(dir + "/snapshot.out"),
+            read_file(dir + "/snapshot.err")};
 }
 
 std::string listing(const std::string& dir)
 {
     std::system(("ls -A '" + dir + "' > '" + dir + ".ls'").c_str());
-    return slurp(dir + ".ls");
+    return read_file(dir + ".ls");
 }
 
 Picture load(const std::string& path)
