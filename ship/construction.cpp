@@ -6,10 +6,9 @@
 
 using namespace palette;
 
-constexpr int all_decks = 16;
-constexpr float deck_height = 2.5f;
-
 int block_total() { return ship_block_count + 1; }
+
+int deck_index(const Block& b) { return int(b.z0 / deck_height); }
 
 static bool on_shown_deck(const Block& b)
 {

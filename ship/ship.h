@@ -70,6 +70,16 @@ extern const char* const block_routine_names[ship_block_count];
 // Upper bound of the construction counter: one more than the block count.
 int block_total();
 
+// Decks. A block stands on the deck whose floor is its z0; decks are
+// deck_height apart from z 0 up. The deck filter shows one deck index, or
+// all_decks. The crew numbers decks from the top: deck number 22 - index.
+constexpr int deck_count = 16;
+constexpr int all_decks = deck_count;
+constexpr float deck_height = 2.5f;
+constexpr int top_deck_number = 22;
+constexpr int deck_number(int index) { return top_deck_number - index; }
+int deck_index(const Block& b);
+
 // ---------------------------------------------------------------------------
 // Primitives. All leave the model-view matrix as they found it.
 // ---------------------------------------------------------------------------

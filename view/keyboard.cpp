@@ -45,10 +45,10 @@ static void construction_reverse()
         --view_state.blocks_shown;
 }
 
-// The deck filter cycles through deck indices 0..15 and 16, all decks.
+// The deck filter cycles through every deck index, then all decks.
 static void deck_up()
 {
-    if (view_state.deck_shown < 16)
+    if (view_state.deck_shown < all_decks)
         ++view_state.deck_shown;
     else
         view_state.deck_shown = 0;
@@ -57,12 +57,12 @@ static void deck_up()
 static void deck_down()
 {
     if (view_state.deck_shown == 0)
-        view_state.deck_shown = 16;
+        view_state.deck_shown = all_decks;
     else
         --view_state.deck_shown;
 }
 
-static void all_decks() { view_state.deck_shown = 16; }
+static void show_all_decks() { view_state.deck_shown = all_decks; }
 
 static void overhead_view()
 {
@@ -129,7 +129,7 @@ static const KeyCommand key_commands[] = {
     {"Aa",       end_construction,      "A \t end construction (show all blocks)\n"},
     {"Uu",       deck_up,               "U \t scans up thru decks built\n"},
     {"Nn",       deck_down,             "N \t scans dn thru decks built\n"},
-    {"Ll",       all_decks,             "L \t all decks built displayed\n"},
+    {"Ll",       show_all_decks,        "L \t all decks built displayed\n"},
     {"Xx",       toggle_target,         "X \t toggle landing bay target\n"},
     {"Oo",       overhead_view,         "O \t overhead view (page keys zoom <shift>)\n"},
     {"Pp",       perspective_view,      "P \t perspective view\n"},

@@ -210,7 +210,7 @@ Value::Object block_extras(int p)
         {"position", Value(p)},
         {"name", Value(std::string(block_names[p]))},
         {"deck_index", Value(d)},
-        {"deck_number", Value(22 - d)},
+        {"deck_number", Value(deck_number(d))},
         {"routine", Value(std::string(block_routine_names[p]))},
         {"bounds", number_array({b.x0, b.x1, b.y0, b.y1, b.z0, b.z1})},
         {"colour", Value(colour_label(b.colour))},
@@ -230,7 +230,12 @@ tinygltf::Model GltfBuilder::build()
                            {"blocks_shown", Value(ship_.blocks_shown)},
                            {"deck_shown", Value(ship_.deck_shown)},
                            {"step_seconds", Value(step_seconds)},
-                           {"block_count", Value(ship_block_count)}},
+                           {"block_count", Value(ship_block_count)},
+                           {"counter_max", Value(block_total())},
+                           {"deck_count", Value(deck_count)},
+                           {"deck_height", Value(double(deck_height))},
+                           {"top_deck_number", Value(top_deck_number)},
+                           {"last_step_with_upright_tubes", Value(last_step_with_upright_tubes)}},
                           -1);
     std::vector<std::pair<int, int>> block_nodes;
     int tubes_node = -1;

@@ -123,8 +123,6 @@ int ShipModel::block_count() const
     return n;
 }
 
-int deck_index(const Block& b) { return int(b.z0 / 2.5f); }
-
 std::string colour_label(const rec::Rgb& c)
 {
     const float rgb[3] = {c.r, c.g, c.b};
@@ -160,7 +158,7 @@ ShipModel capture_ship(const ModelRequest& request)
     const ViewState script_view = view_state;
     view_state.show_earth = 0;
     if (request.all_decks)
-        view_state.deck_shown = 16;
+        view_state.deck_shown = all_decks;
     if (request.construction)
         view_state.blocks_shown = block_total();
     sort_into_parts(capture_frame(), model.parts);

@@ -59,7 +59,6 @@ struct ModelRequest {
 // own origin). Whatever the script prints goes to standard output.
 ShipModel capture_ship(const ModelRequest& request);
 
-int deck_index(const Block& b);
 // The palette name of a colour, or rgb_RRGGBB for one outside the palette.
 std::string colour_label(const rec::Rgb& colour);
 std::string colour_label(const float* colour);

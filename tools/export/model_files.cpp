@@ -255,7 +255,7 @@ bool write_parts_list(const ShipModel& model, const std::string& path, std::stri
                               {"name", block_names[part.position]},
                               {"routine", block_routine_names[part.position]},
                               {"deck_index", d},
-                              {"deck_number", 22 - d},
+                              {"deck_number", deck_number(d)},
                               {"bounds", {b.x0, b.x1, b.y0, b.y1, b.z0, b.z1}},
                               {"colour", colour_label(b.colour)}});
             ++per_routine[block_routine_names[part.position]];
@@ -263,7 +263,7 @@ bool write_parts_list(const ShipModel& model, const std::string& path, std::stri
         }
         nlohmann::ordered_json decks = nlohmann::ordered_json::array();
         for (const auto& [d, n] : per_deck)
-            decks.push_back({{"deck_index", d}, {"deck_number", 22 - d}, {"blocks", n}});
+            decks.push_back({{"deck_index", d}, {"deck_number", deck_number(d)}, {"blocks", n}});
         const nlohmann::ordered_json doc = {
             {"blocks_shown", model.blocks_shown},
             {"deck_shown", model.deck_shown},
@@ -282,7 +282,7 @@ bool write_parts_list(const ShipModel& model, const std::string& path, std::stri
             const Block& b = *block_sequence[part.position];
             const int d = deck_index(b);
             std::snprintf(row, sizeof row, "%d,%s,%s,%d,%d,%g,%g,%g,%g,%g,%g,%s\n", part.position,
-                          block_names[part.position], block_routine_names[part.position], d, 22 - d,
+                          block_names[part.position], block_routine_names[part.position], d, deck_number(d),
                           b.x0, b.x1, b.y0, b.y1, b.z0, b.z1, colour_label(b.colour).c_str());
             text += row;
         }

@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int deck_count = 16;
-constexpr float deck_height = 2.5f;
-
 // Page layout, as fractions of the page's side: a band at the top for the
 // title, one at the bottom for the scale bar, a margin at the sides.
 constexpr float title_band = 0.08f, scale_band = 0.08f, side_margin = 0.03f;
@@ -271,7 +268,7 @@ float round_length(float most)
 
 std::string plan_title(int deck)
 {
-    return "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(22 - deck);
+    return "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(deck_number(deck));
 }
 
 // Labels, title and scale bar, drawn in the frame's own overhead box just
