@@ -42,7 +42,7 @@ TEST(KeyScript, NamesEverySpecialKeyTheViewerKnows)
         {"Home", GLUT_KEY_HOME},       {"End", GLUT_KEY_END},
         {"PageUp", GLUT_KEY_PAGE_UP},  {"PageDown", GLUT_KEY_PAGE_DOWN},
         {"Insert", GLUT_KEY_INSERT},   {"F1", GLUT_KEY_F1},
-        {"F5", GLUT_KEY_F5},           {"F6", GLUT_KEY_F6},
+        {"F5", GLUT_KEY_F5},
     };
     for (const auto& [name, code] : names) {
         EXPECT_EQ(parse(std::string("<") + name + ">"), Steps{special(code)}) << name;
@@ -73,8 +73,11 @@ TEST(KeyScript, RefusesMalformedScriptsNamingWhatAndWhere)
         EXPECT_EQ(error_of(bad).rfind("menu value is not a whole number in <menu:", 0), 0u) << bad;
 }
 
-TEST(KeyScript, RefusesEveryWayOfQuitting)
+TEST(KeyScript, RefusesEveryWayOfQuittingAndSavingTheFavouriteView)
 {
+    EXPECT_EQ(error_of("o<F6>"),
+              "the script would overwrite favview.sav in the working directory: <F6> at character 2");
+    EXPECT_EQ(error_of("<s-f6>").rfind("the script would overwrite favview.sav", 0), 0u);
     EXPECT_EQ(error_of("jjq"), "the script would quit the viewer: 'q' at character 3");
     EXPECT_EQ(error_of("Q"), "the script would quit the viewer: 'Q' at character 1");
     EXPECT_EQ(error_of("o\033"), "the script would quit the viewer: Escape at character 2");

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Sets up, builds and runs every test: unit, export and end-to-end tests, the
 # unit and export tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and 30 seconds of fuzzing the favourite-view
-# reader.
+# UndefinedBehaviorSanitizer, and 30 seconds each of fuzzing the
+# favourite-view reader and the key-script parser.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)

@@ -16,7 +16,8 @@ const char key_script_help[] =
     "  <menu:N>            the pop-up menu entry of value N (9 Show All, 8 Earth,\n"
     "                      7 ISS Alpha, 6 Reset View, 5 Landing Bay Target, 4 Toggle View)\n"
     "  <lt>                the character '<'\n"
-    "Names are not case-sensitive. Keys that quit (Esc, Q, q, <menu:3>) are refused.\n";
+    "Names are not case-sensitive. Keys that quit (Esc, Q, q, <menu:3>) are refused,\n"
+    "and so is <F6>, which would overwrite favview.sav in the working directory.\n";
 
 static std::string at(size_t offset) { return " at character " + std::to_string(offset + 1); }
 
@@ -70,10 +71,18 @@ static std::string describe_quit(const ScriptStep& step)
     return std::string("'") + char(step.code) + "'";
 }
 
-static bool quits(const ScriptStep& step)
+// Why a tool that replays the script refuses this step, or "": it has to go
+// on drawing, and must not overwrite the user's favourite view behind their
+// back (<F5>, which only reads it, stays).
+static std::string refusal(const ScriptStep& step)
 {
-    return (step.kind == ScriptStep::key && key_quits(static_cast<unsigned char>(step.code))) ||
-           (step.kind == ScriptStep::menu && menu_value_quits(step.code));
+    if ((step.kind == ScriptStep::key && key_quits(static_cast<unsigned char>(step.code))) ||
+        (step.kind == ScriptStep::menu && menu_value_quits(step.code)))
+        return "the script would quit the viewer: " + describe_quit(step);
+    if (step.kind == ScriptStep::special_key && step.code == special_key_named("F6", 2))
+        return std::string("the script would overwrite favview.sav in the working directory: ") +
+               (step.shift ? "<S-F6>" : "<F6>");
+    return "";
 }
 
 bool parse_key_script(const std::string& text, std::vector<ScriptStep>& steps, std::string& error)
@@ -94,8 +103,8 @@ bool parse_key_script(const std::string& text, std::vector<ScriptStep>& steps, s
             }
             i = close;
         }
-        if (quits(step)) {
-            error = "the script would quit the viewer: " + describe_quit(step) + at(start);
+        if (const std::string why = refusal(step); !why.empty()) {
+            error = why + at(start);
             return false;
         }
         steps.push_back(step);

@@ -19,7 +19,8 @@ struct ScriptStep {
 };
 
 // Parses a script. A script that would end the program is refused, since a
-// tool that replays it has to go on drawing. On failure `error` is one line
+// tool that replays it has to go on drawing, and so is one that would save
+// the favourite view (<F6>) over the user's favview.sav. On failure `error` is one line
 // that names what was wrong and where.
 bool parse_key_script(const std::string& text, std::vector<ScriptStep>& steps,
                       std::string& error);
