@@ -14,7 +14,7 @@
 
 #include "app/app.h"
 #include "render/render.h"
-#include "tools/common/key_script.h"
+#include "tools/common/headless.h"
 #include "tools/common/virtual_display.h"
 #include "view/view_state.h"
 
@@ -90,19 +90,11 @@ int main(int argc, char** argv)
         return 2;
     }
     VirtualDisplay xvfb;
-    const char* display_name = std::getenv("DISPLAY");
-    if (!display_name || !*display_name) {
-        if (!xvfb.start(error)) {
-            std::fprintf(stderr, "feedback_counts: %s\n", error.c_str());
-            return 1;
-        }
-        setenv("DISPLAY", xvfb.name().c_str(), 1);
+    if (!find_display(xvfb, error)) {
+        std::fprintf(stderr, "feedback_counts: %s\n", error.c_str());
+        return 1;
     }
-    int toolkit_argc = 1;
-    char* toolkit_argv[] = {argv[0], nullptr};
-    open_window(&toolkit_argc, toolkit_argv);
-    set_start_up_view();
-    run_key_script(steps);
+    start_viewer(argv[0], steps);
 
     std::vector<GLfloat> buffer(size_t(1) << 24);
     glFeedbackBuffer(GLsizei(buffer.size()), GL_3D, buffer.data());

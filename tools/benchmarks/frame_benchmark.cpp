@@ -33,9 +33,9 @@ void frame(benchmark::State& state, const char* keys)
     start(keys);
     size_t primitives = 0;
     for (auto _ : state) {
-        rec::clear_prims();
+        gl_capture::clear_prims();
         display();
-        primitives = rec::prims().size();
+        primitives = gl_capture::prims().size();
     }
     state.counters["primitives"] = double(primitives);
 }

@@ -14,25 +14,20 @@
 
 #include "app/app.h"
 #include "render/render.h"
+#include "tools/common/headless.h"
 #include "tools/common/virtual_display.h"
 #include "view/input.h"
 #include "view/view_state.h"
 
 namespace {
 
+// The view after start-up and the keys, in the window main opened.
 void start(const char* keys)
 {
-    static bool window_open = false;
-    if (!window_open) {
-        static char name[] = "tev";
-        static char* argv[] = {name, nullptr};
-        int argc = 1;
-        open_window(&argc, argv);
-        window_open = true;
-    }
-    set_start_up_view();
-    for (const char* k = keys; *k; ++k)
-        keyboard(static_cast<unsigned char>(*k), 0, 0);
+    std::vector<ScriptStep> steps;
+    std::string error;
+    parse_key_script(keys, steps, error);
+    show_view_after(steps);
 }
 
 void frame(benchmark::State& state, const char* keys)
@@ -66,6 +61,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "real_frame_benchmark: %s\n", error.c_str());
         return 1;
     }
+    start_viewer("tev", {});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,8 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 static std::string failure(const std::string& path, int error_number)
 {
@@ -66,21 +70,48 @@ bool OutputFile::commit(std::string& error)
     return true;
 }
 
+OutputSet::~OutputSet()
+{
+    for (const std::string& path : paths_)
+        std::remove(path.c_str());
+}
+
+void OutputSet::add(const std::string& path) { paths_.push_back(path); }
+
 bool make_directory(const std::string& dir, std::string& error)
 {
-    for (size_t slash = dir.find('/', 1);; slash = dir.find('/', slash + 1)) {
-        const std::string part = dir.substr(0, slash);
-        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
-            error = "cannot make the directory " + part + ": " + std::strerror(errno);
+    // Part by part, so that the error names the part that could not be made;
+    // a part that is there already, even as a file, is passed over, and the
+    // next one then fails.
+    fs::path part;
+    for (const fs::path& name : fs::path(dir)) {
+        part /= name;
+        std::error_code code;
+        if (!fs::create_directory(part, code) && code && code != std::errc::file_exists) {
+            error = "cannot make the directory " + part.string() + ": " + code.message();
             return false;
         }
-        if (slash == std::string::npos)
-            break;
     }
-    struct stat s;
-    if (stat(dir.c_str(), &s) != 0 || !S_ISDIR(s.st_mode)) {
+    std::error_code code;
+    if (!fs::is_directory(dir, code)) {
         error = dir + " is not a directory";
         return false;
     }
     return true;
+}
+
+std::vector<std::string> directory_entries(const std::string& dir)
+{
+    std::vector<std::string> names;
+    std::error_code code;
+    for (const fs::directory_entry& e : fs::directory_iterator(dir, code))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void remove_directory(const std::string& dir)
+{
+    std::error_code code;
+    fs::remove_all(dir, code);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 class OutputFile {
 public:
@@ -23,6 +24,28 @@ private:
     std::FILE* stream_ = nullptr;
 };
 
+// The files one run writes, which stand or fall together: unless the run
+// commits, every file added is removed when the set ends, so that a run
+// that fails half way leaves nothing of itself behind.
+class OutputSet {
+public:
+    OutputSet() = default;
+    OutputSet(const OutputSet&) = delete;
+    OutputSet& operator=(const OutputSet&) = delete;
+    ~OutputSet();
+
+    void add(const std::string& path);  // a file written in full
+    void commit() { paths_.clear(); }   // keeps them all
+
+private:
+    std::vector<std::string> paths_;
+};
+
 // Makes the directory `dir` and any missing parents; succeeds when it is
 // there already. On failure `error` names the directory and why.
 bool make_directory(const std::string& dir, std::string& error);
+
+// The names in a directory (not . and ..), sorted; none if it cannot be read.
+std::vector<std::string> directory_entries(const std::string& dir);
+// Removes the directory and everything in it; no error if it is not there.
+void remove_directory(const std::string& dir);

@@ -196,62 +196,107 @@ Rect changed(const Picture& a, const Picture& b)
 
 }  // namespace
 
-bool GifAnimation::add_frame(const Picture& frame, int delay, std::string& error)
-{
-    const Rect r = previous_.rgba.empty() || transparent_
-                       ? Rect{0, 0, frame.width, frame.height}
-                       : changed(previous_, frame);
-    const int w = r.x1 - r.x0, h = r.y1 - r.y0;
+namespace {
 
-    // Index the colours of the rectangle; the viewer draws flat palette
-    // colours, so 256 entries nearly always hold them all.
-    std::map<uint32_t, int> index;
-    std::vector<GifByteType> raster(size_t(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            index.emplace(colour_at(frame, r.x0 + x, r.y0 + y, transparent_), 0);
+// A frame's rectangle as GIF stores it: an index per pixel into its own
+// colour map.
+struct IndexedRect {
+    Rect r;
+    std::vector<GifByteType> raster;
+    ColorMapObject* map = nullptr;  // owned by the caller once made
     int transparent_index = NO_TRANSPARENT_COLOR;
-    ColorMapObject* map = nullptr;
-    if (index.size() <= 256) {
-        map = GifMakeMapObject(256, nullptr);
-        int n = 0;
-        for (auto& [colour, i] : index) {
-            i = n;
-            map->Colors[n] = {GifByteType(colour >> 16), GifByteType(colour >> 8),
-                              GifByteType(colour)};
-            if (colour == 0xff000000u)
-                transparent_index = n, map->Colors[n] = {0, 0, 0};
-            ++n;
-        }
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                raster[size_t(y) * w + x] =
-                    GifByteType(index[colour_at(frame, r.x0 + x, r.y0 + y, transparent_)]);
-    } else {
-        std::vector<GifByteType> red(raster.size()), green(raster.size()), blue(raster.size());
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const uint8_t* c = frame.pixel(r.x0 + x, r.y0 + y);
-                const size_t i = size_t(y) * w + x;
-                red[i] = c[0], green[i] = c[1], blue[i] = c[2];
-            }
-        map = GifMakeMapObject(256, nullptr);
-        int size = 256;
-        GifQuantizeBuffer(unsigned(w), unsigned(h), &size, red.data(), green.data(), blue.data(),
-                          raster.data(), map->Colors);
-    }
+    int width() const { return r.x1 - r.x0; }
+    int height() const { return r.y1 - r.y0; }
+};
 
+// The colours of the rectangle, each counted once.
+std::map<uint32_t, int> colours_in(const Picture& frame, const Rect& r, bool transparent)
+{
+    std::map<uint32_t, int> index;
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x)
+            index.emplace(colour_at(frame, x, y, transparent), 0);
+    return index;
+}
+
+// With at most 256 colours, each its own entry; the see-through colour as
+// black, named as the transparent index.
+void index_exactly(const Picture& frame, bool transparent, std::map<uint32_t, int>& index,
+                   IndexedRect& out)
+{
+    out.map = GifMakeMapObject(256, nullptr);
+    int n = 0;
+    for (auto& [colour, i] : index) {
+        i = n;
+        out.map->Colors[n] = {GifByteType(colour >> 16), GifByteType(colour >> 8), GifByteType(colour)};
+        if (colour == 0xff000000u)
+            out.transparent_index = n, out.map->Colors[n] = {0, 0, 0};
+        ++n;
+    }
+    const int w = out.width();
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < w; ++x)
+            out.raster[size_t(y) * w + x] =
+                GifByteType(index[colour_at(frame, out.r.x0 + x, out.r.y0 + y, transparent)]);
+}
+
+// With more, giflib's quantiser chooses 256.
+void quantise(const Picture& frame, IndexedRect& out)
+{
+    const size_t size = out.raster.size();
+    std::vector<GifByteType> red(size), green(size), blue(size);
+    const int w = out.width();
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint8_t* c = frame.pixel(out.r.x0 + x, out.r.y0 + y);
+            const size_t i = size_t(y) * w + x;
+            red[i] = c[0], green[i] = c[1], blue[i] = c[2];
+        }
+    out.map = GifMakeMapObject(256, nullptr);
+    int colours = 256;
+    GifQuantizeBuffer(unsigned(w), unsigned(out.height()), &colours, red.data(), green.data(),
+                      blue.data(), out.raster.data(), out.map->Colors);
+}
+
+// The viewer draws flat palette colours, so 256 entries nearly always hold
+// them all.
+IndexedRect index_colours(const Picture& frame, const Rect& r, bool transparent)
+{
+    IndexedRect out{r, std::vector<GifByteType>(size_t(r.x1 - r.x0) * (r.y1 - r.y0))};
+    std::map<uint32_t, int> index = colours_in(frame, r, transparent);
+    if (index.size() <= 256)
+        index_exactly(frame, transparent, index, out);
+    else
+        quantise(frame, out);
+    return out;
+}
+
+// The frame's delay and disposal, its rectangle and its rows.
+bool put_frame(GifFileType* gif, const IndexedRect& image, int delay, bool transparent)
+{
     GraphicsControlBlock control{};
-    control.DisposalMode = transparent_ ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
+    control.DisposalMode = transparent ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
     control.DelayTime = delay;
-    control.TransparentColor = transparent_index;
+    control.TransparentColor = image.transparent_index;
     GifByteType extension[4];
     const size_t length = EGifGCBToExtension(&control, extension);
-    bool ok = EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, int(length), extension) != GIF_ERROR &&
-              EGifPutImageDesc(gif_, r.x0, r.y0, w, h, false, map) != GIF_ERROR;
-    for (int y = 0; ok && y < h; ++y)
-        ok = EGifPutLine(gif_, &raster[size_t(y) * w], w) != GIF_ERROR;
-    GifFreeMapObject(map);
+    const int w = image.width();
+    bool ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension) != GIF_ERROR &&
+              EGifPutImageDesc(gif, image.r.x0, image.r.y0, w, image.height(), false, image.map) != GIF_ERROR;
+    for (int y = 0; ok && y < image.height(); ++y)
+        ok = EGifPutLine(gif, const_cast<GifByteType*>(&image.raster[size_t(y) * w]), w) != GIF_ERROR;
+    return ok;
+}
+
+}  // namespace
+
+bool GifAnimation::add_frame(const Picture& frame, int delay, std::string& error)
+{
+    const Rect r = previous_.rgba.empty() || transparent_ ? Rect{0, 0, frame.width, frame.height}
+                                                          : changed(previous_, frame);
+    const IndexedRect image = index_colours(frame, r, transparent_);
+    const bool ok = put_frame(gif_, image, delay, transparent_);
+    GifFreeMapObject(image.map);
     if (!ok) {
         error = gif_failure(path_, gif_->Error);
         return false;

@@ -7,23 +7,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <sstream>
 
 static bool on_path(const char* program)
 {
     const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    size_t start = 0;
-    while (start <= dirs.size()) {
-        size_t end = dirs.find(':', start);
-        if (end == std::string::npos)
-            end = dirs.size();
-        const std::string candidate = dirs.substr(start, end - start) + "/" + program;
-        if (access(candidate.c_str(), X_OK) == 0)
+    std::istringstream dirs(path ? path : "/usr/bin:/bin");
+    for (std::string dir; std::getline(dirs, dir, ':');)
+        if (access((std::filesystem::path(dir) / program).c_str(), X_OK) == 0)
             return true;
-        start = end + 1;
-    }
     return false;
 }
 
@@ -33,6 +30,42 @@ VirtualDisplay::~VirtualDisplay()
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
     }
+}
+
+// In the child: Xvfb, silent, writing its display number to `fd` once it
+// accepts connections.
+[[noreturn]] static void exec_xvfb(pid_t parent, int fd)
+{
+    // The server must not outlive us, however we end.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent)
+        _exit(1);
+    const int null = open("/dev/null", O_RDWR);
+    dup2(null, 0);
+    dup2(null, 1);
+    dup2(null, 2);
+    const int inherited = dup(fd);  // without close-on-exec
+    const std::string fd_text = std::to_string(inherited);
+    // -displayfd makes Xvfb choose a free display number and write it
+    // once it accepts connections.
+    execlp("Xvfb", "Xvfb", "-displayfd", fd_text.c_str(), "-screen", "0", "1024x768x24",
+           "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+// The display number Xvfb writes, a line; empty if it writes none within
+// 20 seconds.
+static std::string read_display_number(int fd)
+{
+    std::string number;
+    pollfd p{fd, POLLIN, 0};
+    while (poll(&p, 1, 20000) > 0) {
+        char c;
+        if (read(fd, &c, 1) != 1 || c == '\n')
+            break;
+        number += c;
+    }
+    return number;
 }
 
 bool VirtualDisplay::start(std::string& error)
@@ -49,37 +82,15 @@ bool VirtualDisplay::start(std::string& error)
     }
     const pid_t parent = getpid();
     pid_ = fork();
-    if (pid_ == 0) {
-        // The server must not outlive us, however we end.
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (getppid() != parent)
-            _exit(1);
-        const int null = open("/dev/null", O_RDWR);
-        dup2(null, 0);
-        dup2(null, 1);
-        dup2(null, 2);
-        const int fd = dup(fds[1]);  // without close-on-exec
-        const std::string fd_text = std::to_string(fd);
-        // -displayfd makes Xvfb choose a free display number and write it
-        // once it accepts connections.
-        execlp("Xvfb", "Xvfb", "-displayfd", fd_text.c_str(), "-screen", "0", "1024x768x24",
-               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    if (pid_ == 0)
+        exec_xvfb(parent, fds[1]);
     close(fds[1]);
     if (pid_ < 0) {
         close(fds[0]);
         error = std::string("cannot start Xvfb: ") + std::strerror(errno);
         return false;
     }
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    while (poll(&p, 1, 20000) > 0) {
-        char c;
-        if (read(fds[0], &c, 1) != 1 || c == '\n')
-            break;
-        number += c;
-    }
+    const std::string number = read_display_number(fds[0]);
     close(fds[0]);
     if (number.empty()) {
         error = "Xvfb did not start";
@@ -92,10 +103,17 @@ bool VirtualDisplay::start(std::string& error)
 bool find_display(VirtualDisplay& own, std::string& error)
 {
     const char* display = std::getenv("DISPLAY");
-    if (display && *display)
-        return true;
-    if (!own.start(error))
+    if (!display || !*display) {
+        if (!own.start(error))
+            return false;
+        setenv("DISPLAY", own.name().c_str(), 1);
+    }
+    // The toolkit would end the process on a display it cannot open.
+    Display* x = XOpenDisplay(nullptr);
+    if (!x) {
+        error = std::string("cannot open the X display ") + std::getenv("DISPLAY");
         return false;
-    setenv("DISPLAY", own.name().c_str(), 1);
+    }
+    XCloseDisplay(x);
     return true;
 }

@@ -24,5 +24,6 @@ private:
 };
 
 // A display to draw on: the one DISPLAY names, or else `own`, started and
-// put into DISPLAY for this process and the toolkit.
+// put into DISPLAY for this process and the toolkit. Fails with one line in
+// `error` when neither can be opened.
 bool find_display(VirtualDisplay& own, std::string& error);

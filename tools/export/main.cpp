@@ -2,14 +2,11 @@
 // It starts the program on the capture backend (no display, no GPU),
 // replays a key script through the program's own callbacks and captures the
 // frame it draws.
-#include <getopt.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "tools/common/command_line.h"
-#include "tools/common/key_script.h"
 #include "tools/common/output_file.h"
 #include "tools/export/gltf_writer.h"
 #include "tools/export/model_files.h"
@@ -83,42 +80,32 @@ void print_help()
     std::fputs(examples, stdout);
 }
 
-// Returns -1 to go on, else the exit status.
-int parse_options(int argc, char** argv, Options& o)
+// "" or what is wrong with the options taken together.
+std::string check(const Options& o)
 {
-    static const option long_options[] = {
-        {"keys", required_argument, nullptr, 'k'},
-        {"out", required_argument, nullptr, 'o'},
-        {"parts-list", required_argument, nullptr, 'p'},
-        {"construction", no_argument, nullptr, 'c'},
-        {"web", required_argument, nullptr, 'w'},
-        {"help", no_argument, nullptr, 'h'},
-        {nullptr, 0, nullptr, 0},
-    };
-    opterr = 0;
-    int c;
-    while ((c = getopt_long(argc, argv, ":", long_options, nullptr)) != -1)
-        switch (c) {
-        case 'k': o.keys = optarg; break;
-        case 'o': o.out = optarg; break;
-        case 'p': o.parts_list = optarg; break;
-        case 'c': o.construction = true; break;
-        case 'w': o.web = optarg; break;
-        case 'h': print_help(); return 0;
-        case ':': return usage_error(program, std::string(argv[optind - 1]) + " needs a value");
-        default: return usage_error(program, std::string("unknown option ") + argv[optind - 1]);
-        }
-    if (optind < argc)
-        return usage_error(program, std::string("unexpected argument '") + argv[optind] + "'");
     if (!o.web.empty() && (o.construction || !o.out.empty() || !o.parts_list.empty()))
-        return usage_error(program, "--web goes with --keys only");
+        return "--web goes with --keys only";
     if (o.web.empty() && o.out.empty() && o.parts_list.empty())
-        return usage_error(program, "give --out, --parts-list or both, or --web");
+        return "give --out, --parts-list or both, or --web";
     if (!o.out.empty() && !model_format_for(o.out))
-        return usage_error(program, "--out " + o.out + ": the name must end in .glb, .gltf, .obj, .stl or .ply");
+        return "--out " + o.out + ": the name must end in .glb, .gltf, .obj, .stl or .ply";
     if (!o.parts_list.empty() && !is_parts_list_name(o.parts_list))
-        return usage_error(program, "--parts-list " + o.parts_list + ": the name must end in .csv or .json");
-    return -1;
+        return "--parts-list " + o.parts_list + ": the name must end in .csv or .json";
+    return "";
+}
+
+ToolCommandLine command_line(Options& o)
+{
+    return {program,
+            {
+                // name          value kept in   flag set
+                {"keys",         &o.keys},
+                {"out",          &o.out},
+                {"parts-list",   &o.parts_list},
+                {"construction", nullptr,        &o.construction},
+                {"web",          &o.web},
+            },
+            print_help, [&o] { return check(o); }, &o.keys};
 }
 
 // The parts list goes first: should the model then fail, it is taken back.
@@ -129,13 +116,15 @@ int export_files(const Options& o, const std::vector<ScriptStep>& steps)
     request.construction = o.construction;
     const ShipModel model = capture_ship(request);
     std::string error;
-    if (!o.parts_list.empty() && !write_parts_list(model, o.parts_list, error))
-        return failure(program, error);
-    if (!o.out.empty() && !write_model_file(model, o.out, error)) {
-        if (!o.parts_list.empty())
-            std::remove(o.parts_list.c_str());
-        return failure(program, error);
+    OutputSet written;
+    if (!o.parts_list.empty()) {
+        if (!write_parts_list(model, o.parts_list, error))
+            return failure(program, error);
+        written.add(o.parts_list);
     }
+    if (!o.out.empty() && !write_model_file(model, o.out, error))
+        return failure(program, error);
+    written.commit();
     return 0;
 }
 
@@ -158,13 +147,9 @@ int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
 
 int main(int argc, char** argv)
 {
-    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
     Options o;
-    if (const int status = parse_options(argc, argv, o); status >= 0)
-        return status;
     std::vector<ScriptStep> steps;
-    std::string error;
-    if (!parse_key_script(o.keys, steps, error))
-        return usage_error(program, "--keys: " + error);
+    if (const int status = read_command_line(command_line(o), argc, argv, steps); status >= 0)
+        return status;
     return o.web.empty() ? export_files(o, steps) : export_web_page(o, steps);
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tools/common/output_file.h"
 #include "tools/snapshot/offscreen.h"
 
 // Below this page size the labels of most blocks would not fit.
@@ -12,6 +13,7 @@ constexpr int deck_plan_least_size = 320;
 // Writes DIR/deck-00.svg ... DIR/deck-15.svg, the same as .pdf, and
 // DIR/index.html into an existing directory, in the program's own view:
 // overhead, ceilings off, the whole construction, one deck, nothing beside
-// the ship. On a failure the files written so far are removed again.
+// the ship. The plans go into `written`, which takes them back should the
+// run fail.
 bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transparent,
-                      std::string& error);
+                      OutputSet& written, std::string& error);

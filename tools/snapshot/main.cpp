@@ -3,22 +3,17 @@
 // through the program's own callbacks and draws the program's own frame
 // off screen.
 #include <GL/freeglut.h>
-#include <X11/Xlib.h>
-#include <getopt.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
 #include "ship/ship.h"
 #include "tools/common/command_line.h"
-#include "tools/common/key_script.h"
+#include "tools/common/headless.h"
 #include "tools/common/output_file.h"
 #include "tools/common/picture.h"
 #include "tools/common/virtual_display.h"
@@ -83,80 +78,54 @@ struct Options {
     bool transparent = false;
 };
 
-bool parse_size(const char* text, int& size)
+// "" or what is wrong with the value of --size.
+std::string parse_size(const char* text, int& size)
 {
     char* end = nullptr;
     errno = 0;
     const long n = std::strtol(text, &end, 10);
     if (errno || end == text || *end || n < 1 || n > 16384)
-        return false;
+        return std::string("--size wants a whole number from 1 to 16384, not '") + text + "'";
     size = int(n);
-    return true;
+    return "";
 }
 
-// Returns -1 to go on, else the exit status.
-int parse_options(int argc, char** argv, Options& o)
+void print_help()
 {
-    static const option long_options[] = {
-        {"keys", required_argument, nullptr, 'k'},
-        {"out", required_argument, nullptr, 'o'},
-        {"construction", required_argument, nullptr, 'c'},
-        {"deck-plans", required_argument, nullptr, 'd'},
-        {"size", required_argument, nullptr, 's'},
-        {"transparent", no_argument, nullptr, 't'},
-        {"help", no_argument, nullptr, 'h'},
-        {nullptr, 0, nullptr, 0},
-    };
-    opterr = 0;
-    int c;
-    while ((c = getopt_long(argc, argv, ":", long_options, nullptr)) != -1)
-        switch (c) {
-        case 'k': o.keys = optarg; break;
-        case 'o': o.out = optarg; break;
-        case 'c': o.construction = optarg; break;
-        case 'd': o.deck_plans = optarg; break;
-        case 't': o.transparent = true; break;
-        case 's':
-            if (!parse_size(optarg, o.size))
-                return usage_error(program, std::string("--size wants a whole number from 1 to 16384, not '") +
-                                   optarg + "'");
-            break;
-        case 'h':
-            std::fputs(usage, stdout);
-            std::printf(help, deck_plan_least_size);
-            std::fputs(key_script_help, stdout);
-            std::fputs(examples, stdout);
-            return 0;
-        case ':': return usage_error(program, std::string(argv[optind - 1]) + " needs a value");
-        default: return usage_error(program, std::string("unknown option ") + argv[optind - 1]);
-        }
-    if (optind < argc)
-        return usage_error(program, std::string("unexpected argument '") + argv[optind] + "'");
+    std::fputs(usage, stdout);
+    std::printf(help, deck_plan_least_size);
+    std::fputs(key_script_help, stdout);
+    std::fputs(examples, stdout);
+}
+
+// "" or what is wrong with the options taken together.
+std::string check(const Options& o)
+{
     if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() != 2)
-        return usage_error(program, "give one of --out, --construction or --deck-plans");
+        return "give one of --out, --construction or --deck-plans";
     if (!o.out.empty() && !ends_with(o.out, ".png") && vector_format(o.out) < 0)
-        return usage_error(program, "--out " + o.out +
-                           ": the picture's name must end in .png, .svg, .pdf or .eps");
+        return "--out " + o.out + ": the picture's name must end in .png, .svg, .pdf or .eps";
     if (!o.deck_plans.empty() && !o.keys.empty())
-        return usage_error(program, "--deck-plans sets its own view and takes no --keys");
+        return "--deck-plans sets its own view and takes no --keys";
     if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
-        return usage_error(program, "--deck-plans needs --size " + std::to_string(deck_plan_least_size) +
-                           " or more, not " + std::to_string(o.size));
-    return -1;
+        return "--deck-plans needs --size " + std::to_string(deck_plan_least_size) + " or more, not " +
+               std::to_string(o.size);
+    return "";
 }
 
-bool find_screen(VirtualDisplay& xvfb, std::string& error)
+ToolCommandLine command_line(Options& o)
 {
-    if (!find_display(xvfb, error))
-        return false;
-    // The toolkit would end the process on a display it cannot open.
-    Display* x = XOpenDisplay(nullptr);
-    if (!x) {
-        error = std::string("cannot open the X display ") + std::getenv("DISPLAY");
-        return false;
-    }
-    XCloseDisplay(x);
-    return true;
+    return {program,
+            {
+                // name          value kept in      flag set     value read by
+                {"keys",         &o.keys},
+                {"out",          &o.out},
+                {"construction", &o.construction},
+                {"deck-plans",   &o.deck_plans},
+                {"size",         nullptr,           nullptr,     [&o](const char* v) { return parse_size(v, o.size); }},
+                {"transparent",  nullptr,           &o.transparent},
+            },
+            print_help, [&o] { return check(o); }, &o.keys};
 }
 
 Picture draw(OffscreenFrame& frame, const Options& o)
@@ -167,14 +136,13 @@ Picture draw(OffscreenFrame& frame, const Options& o)
     return picture;
 }
 
-// The construction set: every step as a PNG, then the animation. On a
-// failure the files this run wrote are removed again.
-bool write_construction(OffscreenFrame& frame, const Options& o, std::string& error)
+// The construction set: every step as a PNG into `written`, then the
+// animation.
+bool write_construction(OffscreenFrame& frame, const Options& o, OutputSet& written, std::string& error)
 {
     if (!make_directory(o.construction, error))
         return false;
     const std::string dir = o.construction + "/";
-    std::vector<std::string> written;
     GifAnimation gif;
     bool ok = gif.open(dir + "construction.gif", o.size, o.size, o.transparent, error);
     keyboard('z', 0, 0);
@@ -189,59 +157,50 @@ bool write_construction(OffscreenFrame& frame, const Options& o, std::string& er
         ok = write_png(dir + name, picture, o.transparent, error) &&
              gif.add_frame(picture, step == last ? last_step_delay : step_delay, error);
         if (ok)
-            written.push_back(dir + name);
+            written.add(dir + name);
         keyboard('j', 0, 0);
     }
     if (*end_of_line == '\r')
         std::fputc('\n', stderr);
-    ok = ok && gif.finish(error);
-    if (!ok)
-        for (const std::string& path : written)
-            std::remove(path.c_str());
-    return ok;
+    return ok && gif.finish(error);
 }
 
-int draw_pictures(char* argv0, const Options& o, const std::vector<ScriptStep>& steps)
+// What the options ask for, drawn into `frame`.
+bool write_pictures(OffscreenFrame& frame, const Options& o, OutputSet& written, std::string& error)
 {
-    // The toolkit reads no options of ours.
-    int toolkit_argc = 1;
-    char* toolkit_argv[] = {argv0, nullptr};
-    open_window(&toolkit_argc, toolkit_argv);
-    set_start_up_view();
-    run_key_script(steps);
+    if (!o.deck_plans.empty())
+        return make_directory(o.deck_plans, error) &&
+               write_deck_plans(frame, o.deck_plans, o.transparent, written, error);
+    if (!o.construction.empty())
+        return write_construction(frame, o, written, error);
+    if (vector_format(o.out) >= 0)
+        return write_vector(frame, o.out, "tev", o.transparent, nullptr, error);
+    return write_png(o.out, draw(frame, o), o.transparent, error);
+}
 
+int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptStep>& steps)
+{
+    start_viewer(argv0, steps);
     std::string error;
     OffscreenFrame frame;
-    if (!frame.create(o.size, error))
+    OutputSet written;
+    if (!frame.create(o.size, error) || !write_pictures(frame, o, written, error))
         return failure(program, error);
-    bool ok;
-    if (!o.deck_plans.empty())
-        ok = make_directory(o.deck_plans, error) &&
-             write_deck_plans(frame, o.deck_plans, o.transparent, error);
-    else if (!o.construction.empty())
-        ok = write_construction(frame, o, error);
-    else if (vector_format(o.out) >= 0)
-        ok = write_vector(frame, o.out, "tev", o.transparent, nullptr, error);
-    else
-        ok = write_png(o.out, draw(frame, o), o.transparent, error);
-    return ok ? 0 : failure(program, error);
+    written.commit();
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
     Options o;
-    if (const int status = parse_options(argc, argv, o); status >= 0)
-        return status;
     std::vector<ScriptStep> steps;
-    std::string error;
-    if (!parse_key_script(o.keys, steps, error))
-        return usage_error(program, "--keys: " + error);
-
+    if (const int status = read_command_line(command_line(o), argc, argv, steps); status >= 0)
+        return status;
     VirtualDisplay xvfb;
-    if (!find_screen(xvfb, error))
+    std::string error;
+    if (!find_display(xvfb, error))
         return failure(program, error);
     const int status = draw_pictures(argv[0], o, steps);
     // The toolkit lets go of the display before the private server ends.
