@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cstring>
+
 #include "view/view_state.h"
 
 using namespace palette;
@@ -10,6 +12,15 @@ int block_total() { return ship_block_count + 1; }
 
 int deck_index(const Block& b) { return int(b.z0 / deck_height); }
 
+BlockFacts block_facts(int position)
+{
+    const Block& b = *block_sequence[position];
+    const char* name = block_names[position];
+    const int deck = deck_index(b);
+    return {position, name, std::strncmp(name, "block_", 6) != 0, deck, deck_number(deck),
+            block_routine_names[position], b.colour, {b.x0, b.x1, b.y0, b.y1, b.z0, b.z1}};
+}
+
 static bool on_shown_deck(const Block& b)
 {
     return view_state.deck_shown == all_decks ||
@@ -17,6 +28,25 @@ static bool on_shown_deck(const Block& b)
 }
 
 DrawnPartHook drawn_part_hook;
+
+const DrawnPartName drawn_part_names[drawn_part_count] = {
+    // part                       name              kind
+    {DrawnPart::floor,            nullptr,          "block"},          // floor
+    {DrawnPart::body,             nullptr,          "block"},          // body
+    {DrawnPart::ceiling,          nullptr,          "ceiling"},        // ceiling
+    {DrawnPart::upright_tubes,    "upright_tubes",  "upright_tubes"},  // upright tubes
+    {DrawnPart::hull,             "hull",           "hull"},           // hull
+    {DrawnPart::landing_target,   "landing_target", "target"},         // landing target
+    {DrawnPart::station,          "station",        "station"},        // station
+};
+
+const DrawnPartName& drawn_part_name(DrawnPart part)
+{
+    for (const DrawnPartName& n : drawn_part_names)
+        if (n.part == part)
+            return n;
+    return drawn_part_names[0];
+}
 
 void announce_part(DrawnPart part, int position)
 {

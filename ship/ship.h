@@ -80,6 +80,18 @@ constexpr int top_deck_number = 22;
 constexpr int deck_number(int index) { return top_deck_number - index; }
 int deck_index(const Block& b);
 
+// A block's facts, as the tools write them out (plans, parts lists, models).
+struct BlockFacts {
+    int position;         // in the construction sequence
+    const char* name;     // its global name: block_NNN for a block without one
+    bool named;           // whether it has a name of its own
+    int deck_index, deck_number;
+    const char* routine;  // the name of its draw routine
+    const float* colour;  // a palette colour
+    float bounds[6];      // x0, x1, y0, y1, z0, z1
+};
+BlockFacts block_facts(int position);
+
 // ---------------------------------------------------------------------------
 // Primitives. All leave the model-view matrix as they found it.
 // ---------------------------------------------------------------------------
@@ -133,6 +145,18 @@ enum class DrawnPart { floor, body, ceiling, upright_tubes, hull, landing_target
 using DrawnPartHook = void (*)(DrawnPart part, int position);
 extern DrawnPartHook drawn_part_hook;
 void announce_part(DrawnPart part, int position = -1);
+
+// What the tools call each piece when they write the frame out: the name of
+// its node or mesh (null for a block's pieces, which go by the block's name)
+// and the kind a model's extras record, by which the web page filters.
+struct DrawnPartName {
+    DrawnPart part;
+    const char* name;
+    const char* kind;
+};
+constexpr int drawn_part_count = 7;
+extern const DrawnPartName drawn_part_names[drawn_part_count];
+const DrawnPartName& drawn_part_name(DrawnPart part);
 
 // The upright tubes stand in for the tube rooms until those are built.
 constexpr int last_step_with_upright_tubes = 16;

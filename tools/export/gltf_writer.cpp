@@ -11,14 +11,6 @@ namespace {
 
 using tinygltf::Value;
 
-Value number_array(std::initializer_list<double> values)
-{
-    Value::Array a;
-    for (double v : values)
-        a.emplace_back(v);
-    return Value(std::move(a));
-}
-
 // Builds the tinygltf model: one buffer, three views into it (vertex
 // positions, indices, animation keys).
 class GltfBuilder {
@@ -27,13 +19,18 @@ public:
     tinygltf::Model build();
 
 private:
-    int material(const rec::Rgb& colour);
+    int material(const gl_capture::Rgb& colour);
     int mesh(const Geometry& g, const std::string& name);
     int positions(const std::vector<float>& ship_xyz);
     int indices(const std::vector<unsigned>& list);
     int keys(const std::vector<float>& values, int components);
     int node(const std::string& name, Value::Object extras, int mesh_index);
+    void add_asset();
+    int add_root();
+    void add_parts(int root);
     void add_animation(const std::vector<std::pair<int, int>>& block_nodes, int tubes_node);
+    void add_scene(int root);
+    void add_buffer();
     size_t append(std::vector<unsigned char>& view, const void* data, size_t size);
 
     const ShipModel& ship_;
@@ -51,7 +48,7 @@ size_t GltfBuilder::append(std::vector<unsigned char>& view, const void* data, s
     return offset;
 }
 
-int GltfBuilder::material(const rec::Rgb& colour)
+int GltfBuilder::material(const gl_capture::Rgb& colour)
 {
     const std::string name = colour_label(colour);
     if (auto found = materials_.find(name); found != materials_.end())
@@ -188,67 +185,88 @@ void GltfBuilder::add_animation(const std::vector<std::pair<int, int>>& block_no
     m_.animations.push_back(anim);
 }
 
-Value::Object kind_only(const char* kind) { return {{"kind", Value(std::string(kind))}}; }
+Value::Object kind_only(DrawnPart part) { return {{"kind", Value(std::string(drawn_part_name(part).kind))}}; }
 
-const char* kind_name(DrawnPart part)
+// A JSON value of a record as tinygltf holds it.
+Value gltf_value(const nlohmann::ordered_json& v)
 {
-    switch (part) {
-    case DrawnPart::upright_tubes: return "upright_tubes";
-    case DrawnPart::hull: return "hull";
-    case DrawnPart::landing_target: return "target";
-    case DrawnPart::station: return "station";
-    default: return "block";
-    }
+    if (v.is_string())
+        return Value(v.get<std::string>());
+    if (v.is_number_integer())
+        return Value(v.get<int>());
+    if (v.is_number())
+        return Value(v.get<double>());
+    Value::Array elements;
+    for (const nlohmann::ordered_json& element : v)
+        elements.push_back(gltf_value(element));
+    return Value(std::move(elements));
 }
 
-Value::Object block_extras(int p)
+// The block's record, and its kind.
+Value::Object block_extras(int position)
 {
-    const Block& b = *block_sequence[p];
-    const int d = deck_index(b);
-    return {
-        {"kind", Value(std::string("block"))},
-        {"position", Value(p)},
-        {"name", Value(std::string(block_names[p]))},
-        {"deck_index", Value(d)},
-        {"deck_number", Value(deck_number(d))},
-        {"routine", Value(std::string(block_routine_names[p]))},
-        {"bounds", number_array({b.x0, b.x1, b.y0, b.y1, b.z0, b.z1})},
-        {"colour", Value(colour_label(b.colour))},
-    };
+    Value::Object extras = kind_only(DrawnPart::floor);
+    const nlohmann::ordered_json record = block_record(position);
+    for (const auto& [key, value] : record.items())
+        extras[key] = gltf_value(value);
+    return extras;
 }
 
 tinygltf::Model GltfBuilder::build()
 {
+    add_asset();
+    const int root = add_root();
+    add_parts(root);
+    add_scene(root);
+    add_buffer();
+    return std::move(m_);
+}
+
+// What wrote the file, and every palette colour as a material, in palette
+// order, whether drawn or not.
+void GltfBuilder::add_asset()
+{
     m_.asset.version = "2.0";
     m_.asset.generator = "tev-export";
     m_.extensionsUsed.push_back("KHR_materials_unlit");
-    for (const NamedColour& c : named_colours)  // every palette colour, in palette order
+    for (const NamedColour& c : named_colours)
         material({c.rgb[0], c.rgb[1], c.rgb[2]});
+}
 
-    const int root = node("ship",
-                          {{"kind", Value(std::string("ship"))},
-                           {"blocks_shown", Value(ship_.blocks_shown)},
-                           {"deck_shown", Value(ship_.deck_shown)},
-                           {"step_seconds", Value(step_seconds)},
-                           {"block_count", Value(ship_block_count)},
-                           {"counter_max", Value(block_total())},
-                           {"deck_count", Value(deck_count)},
-                           {"deck_height", Value(double(deck_height))},
-                           {"top_deck_number", Value(top_deck_number)},
-                           {"last_step_with_upright_tubes", Value(last_step_with_upright_tubes)}},
-                          -1);
+// The root node "ship", with the view the script left and the ship's facts
+// that the web page reads.
+int GltfBuilder::add_root()
+{
+    return node("ship",
+                {{"kind", Value(std::string("ship"))},
+                 {"blocks_shown", Value(ship_.blocks_shown)},
+                 {"deck_shown", Value(ship_.deck_shown)},
+                 {"step_seconds", Value(step_seconds)},
+                 {"block_count", Value(ship_block_count)},
+                 {"counter_max", Value(block_total())},
+                 {"deck_count", Value(deck_count)},
+                 {"deck_height", Value(double(deck_height))},
+                 {"top_deck_number", Value(top_deck_number)},
+                 {"last_step_with_upright_tubes", Value(last_step_with_upright_tubes)}},
+                -1);
+}
+
+// A node per part under the root, a block's ceiling a child of its own;
+// with the construction, the animation of them.
+void GltfBuilder::add_parts(int root)
+{
     std::vector<std::pair<int, int>> block_nodes;
     int tubes_node = -1;
     for (const ModelPart& part : ship_.parts) {
         const std::string name = part.name();
         const bool block = part.position >= 0;
-        const int n = node(name, block ? block_extras(part.position) : kind_only(kind_name(part.kind)),
+        const int n = node(name, block ? block_extras(part.position) : kind_only(part.kind),
                            mesh(part.geometry, name));
         m_.nodes[root].children.push_back(n);
         if (block) {
             block_nodes.emplace_back(n, part.position);
             if (const int ceiling = mesh(part.ceiling, name + "/ceiling"); ceiling >= 0) {
-                const int child = node(name + "/ceiling", kind_only("ceiling"), ceiling);
+                const int child = node(name + "/ceiling", kind_only(DrawnPart::ceiling), ceiling);
                 m_.nodes[n].children.push_back(child);
             }
         } else if (part.kind == DrawnPart::upright_tubes) {
@@ -257,13 +275,21 @@ tinygltf::Model GltfBuilder::build()
     }
     if (ship_.construction)
         add_animation(block_nodes, tubes_node);
+}
 
+void GltfBuilder::add_scene(int root)
+{
     tinygltf::Scene scene;
     scene.name = "ship";
     scene.nodes = {root};
     m_.scenes.push_back(scene);
     m_.defaultScene = 0;
+}
 
+// The one buffer: the positions, the indices and the animation keys, each a
+// view of its own.
+void GltfBuilder::add_buffer()
+{
     tinygltf::Buffer buffer;
     const auto view = [&](std::vector<unsigned char>& bytes, int target, int stride) {
         tinygltf::BufferView v;
@@ -281,7 +307,6 @@ tinygltf::Model GltfBuilder::build()
     if (!key_bytes_.empty())
         view(key_bytes_, 0, 0);
     m_.buffers.push_back(std::move(buffer));
-    return std::move(m_);
 }
 
 }  // namespace

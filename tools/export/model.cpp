@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "tools/common/headless.h"
 #include "render/render.h"
 #include "view/view_state.h"
 
@@ -19,14 +20,14 @@ std::vector<Mark> marks;
 
 void mark_part(DrawnPart part, int position)
 {
-    marks.push_back({part, position, rec::prims().size()});
+    marks.push_back({part, position, gl_capture::prims().size()});
 }
 
 // One frame on the capture backend; returns the marks of its parts.
 std::vector<Mark> capture_frame()
 {
     marks.clear();
-    rec::clear_prims();
+    gl_capture::clear_prims();
     drawn_part_hook = mark_part;
     display();
     drawn_part_hook = nullptr;
@@ -51,7 +52,7 @@ ModelPart& part_for(std::vector<ModelPart>& parts, DrawnPart kind, int position)
 void sort_into_parts(const std::vector<Mark>& frame_marks, std::vector<ModelPart>& parts,
                      const DrawnPart* only = nullptr)
 {
-    const std::vector<rec::Primitive>& prims = rec::prims();
+    const std::vector<gl_capture::Primitive>& prims = gl_capture::prims();
     for (size_t m = 0; m < frame_marks.size(); ++m) {
         const Mark& mark = frame_marks[m];
         if (only && mark.part != *only)
@@ -66,15 +67,15 @@ void sort_into_parts(const std::vector<Mark>& frame_marks, std::vector<ModelPart
 
 }  // namespace
 
-void Geometry::add(const rec::Primitive& p)
+void Geometry::add(const gl_capture::Primitive& p)
 {
-    if (p.kind == rec::Kind::text)
+    if (p.kind == gl_capture::Kind::text)
         return;  // the heads-up lines belong to the window, not the ship
-    if (p.kind == rec::Kind::line_strip) {
+    if (p.kind == gl_capture::Kind::line_strip) {
         if (p.points.size() < 2)
             return;
         Strip s{p.colour, {}};
-        for (const rec::Vec3& v : p.points)
+        for (const gl_capture::Vec3& v : p.points)
             s.positions.insert(s.positions.end(), {float(v.x), float(v.y), float(v.z)});
         strips.push_back(std::move(s));
         return;
@@ -90,7 +91,7 @@ void Geometry::add(const rec::Primitive& p)
         surface = &surfaces.back();
     }
     const unsigned base = unsigned(surface->positions.size() / 3);
-    for (const rec::Vec3& v : p.points)
+    for (const gl_capture::Vec3& v : p.points)
         surface->positions.insert(surface->positions.end(), {float(v.x), float(v.y), float(v.z)});
     for (unsigned i : p.triangles)
         surface->indices.push_back(base + i);
@@ -106,13 +107,20 @@ size_t Geometry::triangle_count() const
 
 std::string ModelPart::name() const
 {
-    switch (kind) {
-    case DrawnPart::upright_tubes: return "upright_tubes";
-    case DrawnPart::hull: return "hull";
-    case DrawnPart::landing_target: return "landing_target";
-    case DrawnPart::station: return "station";
-    default: return block_names[position];
-    }
+    const char* name = drawn_part_name(kind).name;
+    return name ? name : block_names[position];
+}
+
+nlohmann::ordered_json block_record(int position)
+{
+    const BlockFacts f = block_facts(position);
+    return {{"position", f.position},
+            {"name", f.name},
+            {"routine", f.routine},
+            {"deck_index", f.deck_index},
+            {"deck_number", f.deck_number},
+            {"bounds", f.bounds},
+            {"colour", colour_label(f.colour)}};
 }
 
 int ShipModel::block_count() const
@@ -123,7 +131,7 @@ int ShipModel::block_count() const
     return n;
 }
 
-std::string colour_label(const rec::Rgb& c)
+std::string colour_label(const gl_capture::Rgb& c)
 {
     const float rgb[3] = {c.r, c.g, c.b};
     return colour_label(rgb);
@@ -141,14 +149,9 @@ std::string colour_label(const float* rgb)
 
 ShipModel capture_ship(const ModelRequest& request)
 {
-    rec::reset();
-    rec::state().tessellate = true;
-    static char name[] = "tev-export";
-    static char* argv[] = {name, nullptr};
-    int argc = 1;
-    open_window(&argc, argv);
-    set_start_up_view();
-    run_key_script(request.steps);
+    gl_capture::reset();
+    gl_capture::state().tessellate = true;
+    start_viewer("tev-export", request.steps);
 
     ShipModel model;
     model.blocks_shown = view_state.blocks_shown;
@@ -170,6 +173,6 @@ ShipModel capture_ship(const ModelRequest& request)
         sort_into_parts(capture_frame(), model.parts, &tubes);
     }
     view_state = script_view;
-    rec::clear_prims();
+    gl_capture::clear_prims();
     return model;
 }

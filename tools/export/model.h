@@ -4,6 +4,8 @@
 // up), in ship units; the writers convert to what their format wants.
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 #include <vector>
 
@@ -14,18 +16,18 @@
 // What one part drew, sorted by colour.
 struct Geometry {
     struct Surface {  // triangles in one colour
-        rec::Rgb colour;
+        gl_capture::Rgb colour;
         std::vector<float> positions;  // x, y, z per vertex
         std::vector<unsigned> indices;  // three per triangle
     };
     struct Strip {  // a line strip
-        rec::Rgb colour;
+        gl_capture::Rgb colour;
         std::vector<float> positions;
     };
     std::vector<Surface> surfaces;  // in the order their colours were first drawn
     std::vector<Strip> strips;
 
-    void add(const rec::Primitive& p);
+    void add(const gl_capture::Primitive& p);
     bool empty() const { return surfaces.empty() && strips.empty(); }
     size_t triangle_count() const;
 };
@@ -59,8 +61,13 @@ struct ModelRequest {
 // own origin). Whatever the script prints goes to standard output.
 ShipModel capture_ship(const ModelRequest& request);
 
+// A block's facts as every model and parts list records them, in the
+// order of the parts list's columns: position, name, routine, deck index and
+// number, bounds (x0, x1, y0, y1, z0, z1) and colour.
+nlohmann::ordered_json block_record(int position);
+
 // The palette name of a colour, or rgb_RRGGBB for one outside the palette.
-std::string colour_label(const rec::Rgb& colour);
+std::string colour_label(const gl_capture::Rgb& colour);
 std::string colour_label(const float* colour);
 
 // Seconds per construction step in the animation.

@@ -2,15 +2,16 @@
 
 #include <assimp/Exporter.hpp>
 #include <assimp/scene.h>
-#include <dirent.h>
 #include <nlohmann/json.hpp>
 #include <strings.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <iomanip>
 #include <map>
 #include <memory>
+#include <sstream>
 
 #include "tools/common/command_line.h"
 #include "tools/common/output_file.h"
@@ -60,7 +61,7 @@ struct SceneBuilder {
     std::vector<aiMaterial*> materials;
     std::map<std::string, unsigned> material_index;
 
-    unsigned material(const rec::Rgb& c)
+    unsigned material(const gl_capture::Rgb& c)
     {
         const std::string name = colour_label(c);
         if (auto found = material_index.find(name); found != material_index.end())
@@ -75,7 +76,7 @@ struct SceneBuilder {
         return material_index[name] = unsigned(materials.size() - 1);
     }
 
-    aiMesh* new_mesh(const std::string& name, const rec::Rgb& colour, const std::vector<float>& xyz)
+    aiMesh* new_mesh(const std::string& name, const gl_capture::Rgb& colour, const std::vector<float>& xyz)
     {
         auto* mesh = new aiMesh;
         mesh->mName = name;
@@ -169,17 +170,6 @@ struct SceneBuilder {
     }
 };
 
-void remove_directory(const std::string& dir)
-{
-    if (DIR* d = opendir(dir.c_str())) {
-        while (const dirent* e = readdir(d))
-            if (std::strcmp(e->d_name, ".") && std::strcmp(e->d_name, ".."))
-                unlink((dir + "/" + e->d_name).c_str());
-        closedir(d);
-    }
-    rmdir(dir.c_str());
-}
-
 // Assimp writes into a private directory beside the final file (an OBJ
 // names its .mtl after itself); the files are moved into place when all
 // are written, the model file last.
@@ -203,21 +193,20 @@ bool write_with_assimp(const ShipModel& model, const ModelFormat& format, const 
         remove_directory(temporary);
         return false;
     }
-    std::vector<std::string> written;
-    if (DIR* d = opendir(temporary.c_str())) {
-        while (const dirent* e = readdir(d))
-            if (std::strcmp(e->d_name, ".") && std::strcmp(e->d_name, "..") && base != e->d_name)
-                written.push_back(e->d_name);
-        closedir(d);
-    }
+    std::vector<std::string> written = directory_entries(temporary);
+    written.erase(std::remove(written.begin(), written.end(), base), written.end());
     written.push_back(base);
-    for (const std::string& name : written)
+    OutputSet moved;
+    for (const std::string& name : written) {
         if (std::rename((temporary + "/" + name).c_str(), (dir + "/" + name).c_str()) != 0) {
             error = "cannot write " + dir + "/" + name + ": " + std::strerror(errno);
             remove_directory(temporary);
             return false;
         }
-    rmdir(temporary.c_str());
+        moved.add(dir + "/" + name);
+    }
+    moved.commit();
+    remove_directory(temporary);
     return true;
 }
 
@@ -239,53 +228,85 @@ bool write_model_file(const ShipModel& model, const std::string& path, std::stri
 
 // ---- parts list --------------------------------------------------------------
 
+namespace {
+
+// The parts list as JSON: the view, the blocks' records, and counts per
+// routine and per deck.
+std::string json_parts_list(const ShipModel& model)
+{
+    nlohmann::ordered_json blocks = nlohmann::ordered_json::array();
+    std::map<std::string, int> per_routine;
+    std::map<int, int> per_deck;
+    for (const ModelPart& part : model.parts) {
+        if (part.position < 0)
+            continue;
+        blocks.push_back(block_record(part.position));
+        ++per_routine[blocks.back()["routine"].get<std::string>()];
+        ++per_deck[blocks.back()["deck_index"].get<int>()];
+    }
+    nlohmann::ordered_json decks = nlohmann::ordered_json::array();
+    for (const auto& [d, n] : per_deck)
+        decks.push_back({{"deck_index", d}, {"deck_number", deck_number(d)}, {"blocks", n}});
+    const nlohmann::ordered_json doc = {
+        {"blocks_shown", model.blocks_shown},
+        {"deck_shown", model.deck_shown},
+        {"block_count", model.block_count()},
+        {"blocks", blocks},
+        {"per_routine", per_routine},
+        {"per_deck", decks},
+    };
+    return doc.dump(2) + "\n";
+}
+
+// One value of a record as CSV; an array is one column per element.
+std::string csv_value(const nlohmann::ordered_json& v)
+{
+    if (v.is_string())
+        return v.get<std::string>();
+    if (v.is_number_integer())
+        return std::to_string(v.get<int>());
+    if (v.is_number())
+        return (std::ostringstream() << std::setprecision(6) << v.get<double>()).str();
+    std::string columns;
+    for (const nlohmann::ordered_json& element : v)
+        columns += (columns.empty() ? "" : ",") + csv_value(element);
+    return columns;
+}
+
+// The columns an array of a record spreads over.
+const std::map<std::string, std::string> csv_array_columns = {
+    {"bounds", "x0,x1,y0,y1,z0,z1"},
+};
+
+// One line of the CSV: the record's keys (the header) or its values.
+std::string csv_line(const nlohmann::ordered_json& record, bool keys)
+{
+    std::string line;
+    for (const auto& [key, value] : record.items()) {
+        const auto columns = csv_array_columns.find(key);
+        const std::string cell = !keys                               ? csv_value(value)
+                                 : columns == csv_array_columns.end() ? key
+                                                                      : columns->second;
+        line += (line.empty() ? "" : ",") + cell;
+    }
+    return line + "\n";
+}
+
+// The parts list as CSV: a row per block. Every record has the same fields,
+// so the first block's name the columns.
+std::string csv_parts_list(const ShipModel& model)
+{
+    std::string text = csv_line(block_record(0), true);
+    for (const ModelPart& part : model.parts)
+        if (part.position >= 0)
+            text += csv_line(block_record(part.position), false);
+    return text;
+}
+
+}  // namespace
+
 bool write_parts_list(const ShipModel& model, const std::string& path, std::string& error)
 {
-    std::string text;
-    if (ends_with(path, ".json")) {
-        nlohmann::ordered_json blocks = nlohmann::ordered_json::array();
-        std::map<std::string, int> per_routine;
-        std::map<int, int> per_deck;
-        for (const ModelPart& part : model.parts) {
-            if (part.position < 0)
-                continue;
-            const Block& b = *block_sequence[part.position];
-            const int d = deck_index(b);
-            blocks.push_back({{"position", part.position},
-                              {"name", block_names[part.position]},
-                              {"routine", block_routine_names[part.position]},
-                              {"deck_index", d},
-                              {"deck_number", deck_number(d)},
-                              {"bounds", {b.x0, b.x1, b.y0, b.y1, b.z0, b.z1}},
-                              {"colour", colour_label(b.colour)}});
-            ++per_routine[block_routine_names[part.position]];
-            ++per_deck[d];
-        }
-        nlohmann::ordered_json decks = nlohmann::ordered_json::array();
-        for (const auto& [d, n] : per_deck)
-            decks.push_back({{"deck_index", d}, {"deck_number", deck_number(d)}, {"blocks", n}});
-        const nlohmann::ordered_json doc = {
-            {"blocks_shown", model.blocks_shown},
-            {"deck_shown", model.deck_shown},
-            {"block_count", model.block_count()},
-            {"blocks", blocks},
-            {"per_routine", per_routine},
-            {"per_deck", decks},
-        };
-        text = doc.dump(2) + "\n";
-    } else {
-        text = "position,name,routine,deck_index,deck_number,x0,x1,y0,y1,z0,z1,colour\n";
-        char row[256];
-        for (const ModelPart& part : model.parts) {
-            if (part.position < 0)
-                continue;
-            const Block& b = *block_sequence[part.position];
-            const int d = deck_index(b);
-            std::snprintf(row, sizeof row, "%d,%s,%s,%d,%d,%g,%g,%g,%g,%g,%g,%s\n", part.position,
-                          block_names[part.position], block_routine_names[part.position], d, deck_number(d),
-                          b.x0, b.x1, b.y0, b.y1, b.z0, b.z1, colour_label(b.colour).c_str());
-            text += row;
-        }
-    }
+    const std::string text = ends_with(path, ".json") ? json_parts_list(model) : csv_parts_list(model);
     return write_bytes(path, text, error);
 }

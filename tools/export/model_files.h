@@ -24,6 +24,3 @@ bool write_parts_list(const ShipModel& model, const std::string& path, std::stri
 
 // Writes `bytes` as the file `path`, which appears only when complete.
 bool write_bytes(const std::string& path, const std::string& bytes, std::string& error);
-
-// Whether `path` ends in `suffix`, ignoring case.
-bool ends_with(const std::string& path, const char* suffix);
