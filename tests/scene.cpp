@@ -11,9 +11,9 @@
 
 namespace scene {
 
-using rec::Kind;
-using rec::Primitive;
-using rec::Vec3;
+using gl_capture::Kind;
+using gl_capture::Primitive;
+using gl_capture::Vec3;
 
 bool near(double a, double b, double tol) { return std::fabs(a - b) <= tol; }
 
@@ -81,13 +81,13 @@ std::vector<Box> boxes(const std::vector<Primitive>& prims)
     return found;
 }
 
-std::vector<Box> boxes() { return boxes(rec::prims()); }
+std::vector<Box> boxes() { return boxes(gl_capture::prims()); }
 
 std::vector<Box> boxes_in(const float* colour)
 {
     std::vector<Box> found;
     for (const Box& b : boxes())
-        if (b.colour == rec::rgb(colour))
+        if (b.colour == gl_capture::rgb(colour))
             found.push_back(b);
     return found;
 }
@@ -105,14 +105,14 @@ bool has_box(double x0, double x1, double y0, double y1, double z0, double z1, c
 {
     int n = 0;
     for (const Box& b : find_boxes(x0, x1, y0, y1, z0, z1))
-        n += b.colour == rec::rgb(colour);
+        n += b.colour == gl_capture::rgb(colour);
     return n == 1;
 }
 
 std::vector<Primitive> of_kind(Kind kind)
 {
     std::vector<Primitive> found;
-    for (const Primitive& p : rec::prims())
+    for (const Primitive& p : gl_capture::prims())
         if (p.kind == kind)
             found.push_back(p);
     return found;
@@ -137,7 +137,7 @@ std::vector<int> floor_slabs_drawn()
     for (int i = 0; block_sequence[i]; ++i) {
         const Block& b = *block_sequence[i];
         for (const Box& box : all)
-            if (box.colour == rec::rgb(b.colour) && box.spans(b.x0, b.x1, b.y0, b.y1, b.z0, b.z0 + 0.1))
+            if (box.colour == gl_capture::rgb(b.colour) && box.spans(b.x0, b.x1, b.y0, b.y1, b.z0, b.z0 + 0.1))
                 positions.push_back(i);
     }
     return positions;
@@ -145,15 +145,15 @@ std::vector<int> floor_slabs_drawn()
 
 const std::vector<Primitive>& draw_routine_for(const Block& block, BlockRoutine routine)
 {
-    rec::clear_prims();
+    gl_capture::clear_prims();
     current_block = &block;
     routine(0);
-    return rec::prims();
+    return gl_capture::prims();
 }
 
 std::string start_program()
 {
-    rec::reset();
+    gl_capture::reset();
     static char name[] = "tev";
     static char* argv[] = {name, nullptr};
     int argc = 1;
@@ -173,9 +173,9 @@ std::string press(const std::string& keys)
 
 const std::vector<Primitive>& draw_frame()
 {
-    rec::clear_prims();
+    gl_capture::clear_prims();
     display();
-    return rec::prims();
+    return gl_capture::prims();
 }
 
 }  // namespace scene

@@ -16,14 +16,14 @@ bool near(double a, double b, double tol = tolerance);
 
 // An axis-aligned box: six consecutive rectangles that are its six faces.
 struct Box {
-    rec::Vec3 lo, hi;
-    rec::Rgb colour;
+    gl_capture::Vec3 lo, hi;
+    gl_capture::Rgb colour;
     bool spans(double x0, double x1, double y0, double y1, double z0, double z1) const;
 };
 
 // The boxes among the primitives, in drawing order. Rectangles that are not
 // part of a box are left out.
-std::vector<Box> boxes(const std::vector<rec::Primitive>& prims);
+std::vector<Box> boxes(const std::vector<gl_capture::Primitive>& prims);
 std::vector<Box> boxes();  // of everything recorded
 
 // Boxes in this colour, in drawing order.
@@ -34,7 +34,7 @@ std::vector<Box> find_boxes(double x0, double x1, double y0, double y1, double z
 // Exactly one box with these extents and this colour was drawn.
 bool has_box(double x0, double x1, double y0, double y1, double z0, double z1, const float* colour);
 
-std::vector<rec::Primitive> of_kind(rec::Kind kind);
+std::vector<gl_capture::Primitive> of_kind(gl_capture::Kind kind);
 
 // Readable listing of boxes for failure messages.
 std::string describe(const std::vector<Box>& boxes);
@@ -45,7 +45,7 @@ std::vector<int> floor_slabs_drawn();
 
 // Runs one block routine for a block, as the ship-drawing loop does, and
 // returns what it drew.
-const std::vector<rec::Primitive>& draw_routine_for(const Block& block, BlockRoutine routine);
+const std::vector<gl_capture::Primitive>& draw_routine_for(const Block& block, BlockRoutine routine);
 
 // Starts the program against the recorder as main does, up to the event
 // loop, and returns what it printed on standard output.
@@ -56,6 +56,6 @@ std::string start_program();
 std::string press(const std::string& keys);
 
 // Draws one frame and returns what it drew.
-const std::vector<rec::Primitive>& draw_frame();
+const std::vector<gl_capture::Primitive>& draw_frame();
 
 }  // namespace scene

@@ -14,7 +14,7 @@
 
 namespace {
 
-using rec::Vec3;
+using gl_capture::Vec3;
 using scene::near;
 
 testing::AssertionResult at(const Vec3& v, double x, double y, double z)
@@ -28,12 +28,12 @@ class Tessellation : public testing::Test {
 protected:
     void SetUp() override
     {
-        rec::reset();
-        rec::state().tessellate = true;
+        gl_capture::reset();
+        gl_capture::state().tessellate = true;
         quadric = gluNewQuadric();
     }
     void TearDown() override { gluDeleteQuadric(quadric); }
-    const rec::Primitive& last() const { return rec::prims().back(); }
+    const gl_capture::Primitive& last() const { return gl_capture::prims().back(); }
     GLUquadric* quadric = nullptr;
 };
 
@@ -41,7 +41,7 @@ TEST_F(Tessellation, CylinderIsOneQuadStripPerStackFromPlusYTowardPlusX)
 {
     glTranslated(10, 0, 0);
     gluCylinder(quadric, 1, 0.5, 2, 4, 2);
-    const rec::Primitive& c = last();
+    const gl_capture::Primitive& c = last();
     ASSERT_EQ(c.points.size(), 2u * 2 * (4 + 1));
     EXPECT_EQ(c.triangles.size(), 3u * 2 * 2 * 4);
     EXPECT_TRUE(at(c.points[0], 10, 1, 0));     // slice 0 at the base, radius 1
@@ -58,7 +58,7 @@ TEST_F(Tessellation, CylinderIsOneQuadStripPerStackFromPlusYTowardPlusX)
 TEST_F(Tessellation, DiscWithoutAHoleFansItsInnermostLoop)
 {
     gluPartialDisk(quadric, 0, 2, 4, 2, 0, 90);
-    const rec::Primitive& d = last();
+    const gl_capture::Primitive& d = last();
     ASSERT_EQ(d.points.size(), 1u + 5 + 10);  // centre, fan rim, one quad strip
     EXPECT_EQ(d.triangles.size(), 3u * (4 + 8));
     EXPECT_TRUE(at(d.points[0], 0, 0, 0));
@@ -73,7 +73,7 @@ TEST_F(Tessellation, DiscWithoutAHoleFansItsInnermostLoop)
 TEST_F(Tessellation, SphereRunsPoleToPoleWithStripsFanningOutOfThePoles)
 {
     glutSolidSphere(2, 4, 2);
-    const rec::Primitive& s = last();
+    const gl_capture::Primitive& s = last();
     ASSERT_EQ(s.points.size(), 6u);  // two poles and one ring of four
     EXPECT_TRUE(at(s.points[0], 0, 0, 2));
     EXPECT_TRUE(at(s.points[1], 2, 0, 0));
@@ -88,7 +88,7 @@ TEST_F(Tessellation, SphereRunsPoleToPoleWithStripsFanningOutOfThePoles)
 
 TEST_F(Tessellation, QuadricsAreLeftAsParametersUnlessAsked)
 {
-    rec::state().tessellate = false;
+    gl_capture::state().tessellate = false;
     gluCylinder(quadric, 1, 1, 1, 10, 10);
     EXPECT_TRUE(last().points.empty());
     EXPECT_TRUE(last().triangles.empty());
@@ -114,10 +114,10 @@ TEST(DrawnPartHook, IsNullInTheViewerAndChangesNothingWhenSet)
 
     view_state.show_target = view_state.show_hull = view_state.show_ceilings = 1;
     view_state.blocks_shown = 2;
-    const std::vector<rec::Primitive> without = scene::draw_frame();
+    const std::vector<gl_capture::Primitive> without = scene::draw_frame();
     announced.clear();
     drawn_part_hook = remember;
-    const std::vector<rec::Primitive> with = scene::draw_frame();
+    const std::vector<gl_capture::Primitive> with = scene::draw_frame();
     drawn_part_hook = nullptr;
     ASSERT_EQ(with.size(), without.size());
     for (size_t i = 0; i < with.size(); ++i)

@@ -12,7 +12,7 @@
 #include "tests/scene.h"
 
 using namespace palette;
-using rec::Kind;
+using gl_capture::Kind;
 using scene::Box;
 using scene::has_box;
 using scene::near;
@@ -30,8 +30,8 @@ std::vector<Door> doors(double z0)
 {
     std::vector<Door> found;
     for (const Box& b : scene::boxes()) {
-        const bool lift = b.colour == rec::rgb(red);
-        if (b.colour != rec::rgb(pink) && !lift)
+        const bool lift = b.colour == gl_capture::rgb(red);
+        if (b.colour != gl_capture::rgb(pink) && !lift)
             continue;
         EXPECT_TRUE(near(b.lo.z, z0 + 0.1) && near(b.hi.z, z0 + 2.4)) << "door leaf off the floor";
         found.push_back({(b.lo.x + b.hi.x) / 2, (b.lo.y + b.hi.y) / 2,
@@ -56,7 +56,7 @@ std::string door_list(double z0)
 
 // A cylinder or cone with its base centre, radii, height and colour, drawn
 // with the 10 slices and stacks of the ship's fittings.
-void expect_cylinder(const rec::Primitive& c, rec::Vec3 base, double base_radius,
+void expect_cylinder(const gl_capture::Primitive& c, gl_capture::Vec3 base, double base_radius,
                      double top_radius, double height, const float* colour)
 {
     EXPECT_NEAR(c.origin.x, base.x, 1e-3);
@@ -67,14 +67,14 @@ void expect_cylinder(const rec::Primitive& c, rec::Vec3 base, double base_radius
     EXPECT_NEAR(c.height, height, 1e-9);
     EXPECT_EQ(c.slices, 10);
     EXPECT_EQ(c.stacks, 10);
-    EXPECT_EQ(c.colour, rec::rgb(colour));
+    EXPECT_EQ(c.colour, gl_capture::rgb(colour));
 }
 
 class CrewDecks : public testing::Test {
 protected:
-    void SetUp() override { rec::reset(); }
+    void SetUp() override { gl_capture::reset(); }
 
-    const std::vector<rec::Primitive>& draw(const Block& block, BlockRoutine routine)
+    const std::vector<gl_capture::Primitive>& draw(const Block& block, BlockRoutine routine)
     {
         return scene::draw_routine_for(block, routine);
     }
@@ -82,8 +82,8 @@ protected:
     // Every routine leaves the model-view matrix and its stack as it found them.
     void TearDown() override
     {
-        EXPECT_EQ(rec::state().modelview.size(), 1u) << "matrix stack unbalanced";
-        EXPECT_TRUE(rec::state().modelview.back() == rec::Matrix::identity());
+        EXPECT_EQ(gl_capture::state().modelview.size(), 1u) << "matrix stack unbalanced";
+        EXPECT_TRUE(gl_capture::state().modelview.back() == gl_capture::Matrix::identity());
     }
 };
 

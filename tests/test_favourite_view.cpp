@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/run_tool.h"
 #include "tests/scene.h"
 #include "view/favourite_view.h"
 #include "view/input.h"
@@ -39,7 +40,7 @@ protected:
     {
         EXPECT_EQ(chdir(old_dir), 0);
         std::free(old_dir);
-        std::system(("rm -rf '" + dir + "'").c_str());
+        test_tool::remove_tree(dir);
     }
 
     static void write_file(const std::string& content)
@@ -49,10 +50,7 @@ protected:
 
     static std::string read_file(const char* name = favourite_view_file)
     {
-        std::ifstream in(name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
+        return test_tool::read_file(name);
     }
 
     // Presses a special key; returns what it printed.
@@ -66,10 +64,8 @@ protected:
     // Files in the working directory other than favview.sav.
     int stray_files() const
     {
-        std::string list = dir + "/list.txt";
-        std::system(("ls -A '" + dir + "' | grep -v '^favview.sav$' | grep -v '^list.txt$' | wc -l > '" +
-                     list + "'").c_str());
-        return std::stoi(read_file(list.c_str()));
+        const std::vector<std::string> names = test_tool::listing(dir);
+        return int(names.size() - std::count(names.begin(), names.end(), favourite_view_file));
     }
 
     std::string dir;
@@ -103,7 +99,7 @@ TEST_F(FavouriteView, SaveWritesNineLinesThatReadBack)
 
 TEST_F(FavouriteView, ShiftMakesNoDifferenceToSaveAndRestore)
 {
-    rec::state().modifiers = GLUT_ACTIVE_SHIFT;
+    gl_capture::state().modifiers = GLUT_ACTIVE_SHIFT;
     view_state.cam_x = 42;
     EXPECT_EQ(special(GLUT_KEY_F6), "");
     EXPECT_EQ(read_file(), "1\n0\n128\n42\n20\n16\n16\n110\n0\n");
@@ -147,8 +143,8 @@ TEST_F(FavouriteView, EarthFromTheFileKeepsTheNearWorldPlanes)
     EXPECT_EQ(view_state.show_earth, 1);
     EXPECT_EQ(view_state.world_view, 0);
     scene::draw_frame();
-    EXPECT_EQ(rec::state().perspective.far_plane, 100) << "the Earth lies beyond the far plane";
-    EXPECT_EQ(scene::of_kind(rec::Kind::sphere).size(), 1u);
+    EXPECT_EQ(gl_capture::state().perspective.far_plane, 100) << "the Earth lies beyond the far plane";
+    EXPECT_EQ(scene::of_kind(gl_capture::Kind::sphere).size(), 1u);
 }
 
 // A value that does not convert leaves its field alone, and every later

@@ -12,7 +12,7 @@
 #include "view/view_state.h"
 
 using namespace palette;
-using rec::Kind;
+using gl_capture::Kind;
 
 namespace {
 
@@ -21,13 +21,13 @@ protected:
     void SetUp() override { scene::start_program(); }
 
 
-    static std::vector<rec::Primitive> texts() { return scene::of_kind(Kind::text); }
+    static std::vector<gl_capture::Primitive> texts() { return scene::of_kind(Kind::text); }
 };
 
 TEST_F(Frame, FirstFrameIsThePerspectiveViewOfTheShipInOrbit)
 {
     const auto& prims = scene::draw_frame();
-    const rec::State& s = rec::state();
+    const gl_capture::State& s = gl_capture::state();
     EXPECT_EQ(s.draw_buffer, unsigned(GL_BACK));
     EXPECT_EQ(s.clear_mask, unsigned(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
     EXPECT_TRUE(s.depth_test);
@@ -52,7 +52,7 @@ TEST_F(Frame, FirstFrameIsThePerspectiveViewOfTheShipInOrbit)
     EXPECT_EQ(prims[0].base_radius, 6400000);
     EXPECT_EQ(prims[0].slices, 100);
     EXPECT_EQ(prims[0].stacks, 100);
-    EXPECT_EQ(prims[0].colour, rec::rgb(light_blue));
+    EXPECT_EQ(prims[0].colour, gl_capture::rgb(light_blue));
     EXPECT_EQ(prims[0].origin.y, 0);
 
     // The ship is drawn in orbit: the first corridor's floor slab 6,800,000 up y.
@@ -74,8 +74,8 @@ TEST_F(Frame, ClippingPlanesFollowFarClipThenWorldView)
         view_state.far_clip = c.far_clip;
         view_state.world_view = c.world_view;
         scene::draw_frame();
-        EXPECT_EQ(rec::state().perspective.near_plane, c.near_plane);
-        EXPECT_EQ(rec::state().perspective.far_plane, c.far_plane);
+        EXPECT_EQ(gl_capture::state().perspective.near_plane, c.near_plane);
+        EXPECT_EQ(gl_capture::state().perspective.far_plane, c.far_plane);
     }
 }
 
@@ -84,7 +84,7 @@ TEST_F(Frame, EarthHiddenLeavesTheShipAtTheOrigin)
     scene::press("e");
     const auto& prims = scene::draw_frame();
     EXPECT_TRUE(scene::of_kind(Kind::sphere).empty());
-    EXPECT_EQ(rec::state().look_at.eye.y, 20);
+    EXPECT_EQ(gl_capture::state().look_at.eye.y, 20);
     EXPECT_EQ(scene::find_boxes(0, 8, -10, -8, 12.5, 12.6).size(), 1u);
     EXPECT_FALSE(prims.empty());
 }
@@ -100,7 +100,7 @@ TEST_F(Frame, HeadingZeroLooksAlongPlusYAndNinetyAlongPlusX)
         view_state.view_angle = c.heading;
         view_state.view_pitch = -0.25f;
         scene::draw_frame();
-        const rec::LookAt& l = rec::state().look_at;
+        const gl_capture::LookAt& l = gl_capture::state().look_at;
         EXPECT_NEAR(l.centre.x - l.eye.x, c.dx, 1e-6) << c.heading;
         EXPECT_NEAR(l.centre.y - l.eye.y, c.dy, 1e-6) << c.heading;
         EXPECT_NEAR(l.centre.z - l.eye.z, -0.25, 1e-6) << c.heading;
@@ -111,7 +111,7 @@ TEST_F(Frame, OverheadViewShowsTwoHeadsUpLinesOverEverything)
 {
     scene::press("o");
     scene::draw_frame();
-    const rec::State& s = rec::state();
+    const gl_capture::State& s = gl_capture::state();
     EXPECT_EQ(s.ortho_calls, 1);
     EXPECT_EQ(s.ortho.left, -128);
     EXPECT_EQ(s.ortho.right, 128);
@@ -128,11 +128,11 @@ TEST_F(Frame, OverheadViewShowsTwoHeadsUpLinesOverEverything)
     const auto t = texts();
     ASSERT_EQ(t.size(), 2u);
     EXPECT_EQ(t[0].text, "dck 16 140 blx");
-    EXPECT_EQ(t[0].colour, rec::rgb(pink));
+    EXPECT_EQ(t[0].colour, gl_capture::rgb(pink));
     EXPECT_NEAR(t[0].origin.x, -128, 1e-5);
     EXPECT_NEAR(t[0].origin.y, 115.2, 1e-5);
     EXPECT_EQ(t[1].text, "60 0 60 128 110");
-    EXPECT_EQ(t[1].colour, rec::rgb(light_green));
+    EXPECT_EQ(t[1].colour, gl_capture::rgb(light_green));
     EXPECT_NEAR(t[1].origin.x, -128, 1e-5);
     EXPECT_NEAR(t[1].origin.y, 102.4, 1e-5);
     for (const auto& line : t)
@@ -203,13 +203,13 @@ TEST_F(Frame, NothingAccumulatesFromFrameToFrame)
 {
     view_state.show_earth = view_state.show_station = view_state.show_hull = 1;
     const size_t first = scene::draw_frame().size();
-    const int made = rec::state().quadrics_made;
+    const int made = gl_capture::state().quadrics_made;
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(scene::draw_frame().size(), first);
-    EXPECT_EQ(rec::state().quadrics_made, made);
-    EXPECT_LE(rec::state().quadrics_live, 1);
-    EXPECT_EQ(rec::state().modelview.size(), 1u);
-    EXPECT_EQ(rec::state().projection.size(), 1u);
+    EXPECT_EQ(gl_capture::state().quadrics_made, made);
+    EXPECT_LE(gl_capture::state().quadrics_live, 1);
+    EXPECT_EQ(gl_capture::state().modelview.size(), 1u);
+    EXPECT_EQ(gl_capture::state().projection.size(), 1u);
 }
 
 }  // namespace

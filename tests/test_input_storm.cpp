@@ -10,6 +10,7 @@
 
 #include "app/app.h"
 #include "render/render.h"
+#include "tests/run_tool.h"
 #include "tests/scene.h"
 #include "view/input.h"
 #include "view/view_state.h"
@@ -35,7 +36,7 @@ public:
         if (entered_ && chdir(old_dir_) != 0)
             std::abort();
         std::free(old_dir_);
-        std::system((std::string("rm -rf ") + dir_).c_str());
+        test_tool::remove_tree(dir_);
     }
     bool entered() const { return entered_; }
     void capture_stdout()
@@ -61,7 +62,7 @@ TEST(InputStorm, ViewStateStaysInBoundsThroughRandomInput)
         modifiers(0, 7);
     scope.capture_stdout();
     for (int step = 0; step < 20000; ++step) {
-        rec::state().modifiers = modifiers(random);
+        gl_capture::state().modifiers = modifiers(random);
         switch (kind(random)) {
         case 0: {
             const int key = byte(random);
@@ -88,8 +89,8 @@ TEST(InputStorm, ViewStateStaysInBoundsThroughRandomInput)
             ASSERT_TRUE(is_flag(flag)) << "step " << step;
         if (step % 500 == 0) {
             scene::draw_frame();
-            ASSERT_EQ(rec::state().modelview.size(), 1u);
-            ASSERT_EQ(rec::state().projection.size(), 1u);
+            ASSERT_EQ(gl_capture::state().modelview.size(), 1u);
+            ASSERT_EQ(gl_capture::state().projection.size(), 1u);
         }
     }
 }

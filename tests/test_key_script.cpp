@@ -93,7 +93,7 @@ TEST(KeyScript, RunsThroughTheViewersCallbacksWithShiftAsTheToolkitGivesIt)
     for (int code : codes)
         for (bool shift : {false, true}) {
             scene::start_program();
-            rec::state().modifiers = shift ? GLUT_ACTIVE_SHIFT : 0;
+            gl_capture::state().modifiers = shift ? GLUT_ACTIVE_SHIFT : 0;
             special_keys(code, 0, 0);
             const ViewState by_toolkit = view_state;
             scene::start_program();

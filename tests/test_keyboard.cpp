@@ -191,13 +191,13 @@ TEST_F(Keyboard, HeadingKeysLeaveNotANumberAlone)
 TEST_F(Keyboard, UnknownKeysPrintTheirDiagnosticAndChangeNothing)
 {
     const ViewState before = view_state;
-    const int redisplays = rec::state().redisplays;
+    const int redisplays = gl_capture::state().redisplays;
     EXPECT_EQ(press("B"), "\nDon't know what to do with keyboard hit: 'B' (0x42)\n");
     EXPECT_EQ(press("5"), "\nDon't know what to do with keyboard hit: '5' (0x35)\n");
     EXPECT_EQ(press(std::string(1, '\0')),
               std::string("\nDon't know what to do with keyboard hit: '") + '\0' + "' (0x0)\n");
     EXPECT_EQ(press("\xff"), "\nDon't know what to do with keyboard hit: '\xff' (0xff)\n");
-    EXPECT_EQ(rec::state().redisplays, redisplays + 4);
+    EXPECT_EQ(gl_capture::state().redisplays, redisplays + 4);
     EXPECT_EQ(std::memcmp(&before, &view_state, sizeof before), 0);
 }
 
@@ -205,9 +205,9 @@ TEST_F(Keyboard, EveryCommandAsksForARedisplay)
 {
     for (char key : std::string("?AaZzJjHhUuNnLlEeFfKkMmTtXxWwOoPpVvdsDS")) {
         testing::internal::CaptureStdout();
-        const int before = rec::state().redisplays;
+        const int before = gl_capture::state().redisplays;
         keyboard(static_cast<unsigned char>(key), 0, 0);
-        EXPECT_EQ(rec::state().redisplays, before + 1) << key;
+        EXPECT_EQ(gl_capture::state().redisplays, before + 1) << key;
         const std::string out = testing::internal::GetCapturedStdout();
         EXPECT_EQ(out.find("Don't know"), std::string::npos) << key;
     }

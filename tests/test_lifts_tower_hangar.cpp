@@ -9,7 +9,7 @@
 #include "view/view_state.h"
 
 using namespace palette;
-using rec::Kind;
+using gl_capture::Kind;
 using scene::boxes_in;
 using scene::has_box;
 using scene::near;
@@ -30,7 +30,7 @@ std::ostream& operator<<(std::ostream& os, const Spot& s)
 {
     return os << "(" << s.x << ", " << s.y << ", " << s.z << ")";
 }
-Spot at(const rec::Vec3& v) { return {v.x, v.y, v.z}; }
+Spot at(const gl_capture::Vec3& v) { return {v.x, v.y, v.z}; }
 
 // A door by where it stands: the centre of its leaf in plan, the floor under
 // it, and whether the unit spans y (set in a wall of constant x).
@@ -48,7 +48,7 @@ std::vector<Door> doors_with_leaf(const float* leaf)
 {
     std::vector<Door> found;
     for (const scene::Box& b : scene::boxes())
-        if (b.colour == rec::rgb(leaf))
+        if (b.colour == gl_capture::rgb(leaf))
             found.push_back({{(b.lo.x + b.hi.x) / 2, (b.lo.y + b.hi.y) / 2, b.lo.z - 0.1},
                              b.hi.y - b.lo.y > b.hi.x - b.lo.x});
     return found;
@@ -75,26 +75,26 @@ std::vector<Spot> cars()
     std::vector<Spot> found;
     for (const auto& c : scene::of_kind(Kind::cylinder))
         if (c.base_radius == 1.9 && c.top_radius == 1.9 && c.height == 2.5 &&
-            c.colour == rec::rgb(dark_gray) && c.axis.z == 1)
+            c.colour == gl_capture::rgb(dark_gray) && c.axis.z == 1)
             found.push_back(at(c.origin));
     return found;
 }
 
-rec::Rgb colour_left() { return rec::state().colour; }
+gl_capture::Rgb colour_left() { return gl_capture::state().colour; }
 
 class Compartments : public testing::Test {
 protected:
     void SetUp() override
     {
-        rec::reset();
+        gl_capture::reset();
         view_state = ViewState{};
         view_state.show_ceilings = 1;
     }
 
     void TearDown() override
     {
-        EXPECT_EQ(rec::state().modelview.size(), 1u) << "matrix stack unbalanced";
-        EXPECT_TRUE(rec::state().modelview.back() == rec::Matrix::identity())
+        EXPECT_EQ(gl_capture::state().modelview.size(), 1u) << "matrix stack unbalanced";
+        EXPECT_TRUE(gl_capture::state().modelview.back() == gl_capture::Matrix::identity())
             << "model-view matrix changed";
     }
 
@@ -128,7 +128,7 @@ TEST_F(Compartments, RunsAlongXShowSideWallsCarAndEndDoors)
         ASSERT_EQ(walls.size(), 2u) << scene::describe(walls);  // no end walls
         EXPECT_TRUE(walls[0].spans(b.x0, b.x1, -2, -1.9, b.z0 + 0.1, b.z1));
         EXPECT_TRUE(walls[1].spans(b.x0, b.x1, 1.9, 2, b.z0 + 0.1, b.z1));
-        EXPECT_EQ(colour_left(), rec::rgb(red));
+        EXPECT_EQ(colour_left(), gl_capture::rgb(red));
     }
 }
 
@@ -155,12 +155,12 @@ TEST_F(Compartments, LongRunHasTwoCarsAndASpurTowardPlusY)
     EXPECT_TRUE(walls[3].spans(51.9, 52, 2, 10, 15.1, 17.5));  // the spur's one side wall, on +x
     EXPECT_TRUE(has_box(48, 52, 2, 10, 15, 15.1, pale_yellow));  // spur floor
     EXPECT_TRUE(has_box(48, 52, 2, 10, 17.4, 17.5, mid_gray));   // spur ceiling
-    EXPECT_EQ(colour_left(), rec::rgb(mid_gray));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(mid_gray));
 
     view_state.show_ceilings = 0;
     draw(BL_el_3, draw_lift_run_3);
     EXPECT_TRUE(boxes_in(mid_gray).empty());
-    EXPECT_EQ(colour_left(), rec::rgb(red));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(red));
 
     // The second car stays on the lift line at x 60 wherever the run begins.
     const Block moved(draw_lift_run_3, pale_yellow, 30, 72, -2, 2, 15, 17.5f);
@@ -178,7 +178,7 @@ TEST_F(Compartments, CrossPassageIsOpenTowardRunOneAndHasNoCar)
     EXPECT_TRUE(walls[0].spans(10, 10.1, -8, 8, 12.6, 15));
     EXPECT_TRUE(walls[1].spans(13.9, 14, -8, -2, 12.6, 15));
     EXPECT_TRUE(walls[2].spans(13.9, 14, 2, 8, 12.6, 15));
-    EXPECT_EQ(colour_left(), rec::rgb(red));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(red));
 }
 
 TEST_F(Compartments, CrossLiftsCentreTheirCarWhateverTheirLength)
@@ -205,7 +205,7 @@ TEST_F(Compartments, CrossLiftsCentreTheirCarWhateverTheirLength)
         ASSERT_EQ(walls.size(), 4u) << scene::describe(walls);  // closed at both ends
         EXPECT_TRUE(walls[2].spans(l.x0, l.x1, l.door_y0, l.door_y0 + 0.1, l.z_floor, l.z1));
         EXPECT_TRUE(walls[3].spans(l.x0, l.x1, l.door_y1 - 0.1, l.door_y1, l.z_floor, l.z1));
-        EXPECT_EQ(colour_left(), rec::rgb(red));
+        EXPECT_EQ(colour_left(), gl_capture::rgb(red));
     }
 }
 
@@ -224,12 +224,12 @@ TEST_F(Compartments, AftCrossLiftHasASpurTowardMinusXOnTheCentreLine)
     EXPECT_TRUE(walls[4].spans(10, 27, 1.9, 2, 5.1, 7.5));
     EXPECT_TRUE(has_box(10, 27, -2, 2, 5, 5.1, pale_yellow));  // spur floor
     EXPECT_TRUE(has_box(10, 27, -2, 2, 7.4, 7.5, mid_gray));   // spur ceiling
-    EXPECT_EQ(colour_left(), rec::rgb(mid_gray));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(mid_gray));
 
     view_state.show_ceilings = 0;
     draw(BL_turboaft_d20, draw_cross_lift_spur);
     EXPECT_TRUE(boxes_in(mid_gray).empty());
-    EXPECT_EQ(colour_left(), rec::rgb(red));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(red));
 
     // Off the centre line the spur's walls and floor stay at y -2..2 while
     // its end door and ceiling follow the block's middle.
@@ -268,7 +268,7 @@ TEST_F(Compartments, TowerLevelsPutTheirWellWhereTheVariantSays)
         EXPECT_TRUE(walls[5].spans(l.well_x0, l.well_x1, 1.9, 2, b.z0 + 0.1, b.z1));
         EXPECT_TRUE(walls[6].spans(l.closed_x0, l.closed_x0 + 0.1, -2, 2, b.z0 + 0.1, b.z1));
         EXPECT_EQ(lift_doors(), (std::vector<Door>{{{l.door_x, 0, b.z0}, true}}));
-        EXPECT_EQ(colour_left(), rec::rgb(red));
+        EXPECT_EQ(colour_left(), gl_capture::rgb(red));
     }
 }
 
@@ -285,7 +285,7 @@ TEST_F(Compartments, TopLevelHoldsBothLiftLinesInOneClosedWell)
     EXPECT_TRUE(has_box(87.9, 88, -2, 2, 35.1, 37.5, gray));
     EXPECT_TRUE(has_box(55.25, 57.75, -2.5, 2.5, 35.1, 37.5, mid_gray));
     EXPECT_TRUE(has_box(88.25, 92.75, -2.5, 2.5, 35.1, 37.5, mid_gray));
-    EXPECT_EQ(colour_left(), rec::rgb(mid_gray));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(mid_gray));
 
     const std::string with_variant_1 = scene::describe(scene::boxes());
     const Block variant_0(draw_tower_top, light_gray, 55, 94, -3, 3, 35, 37.5f, 0);
@@ -305,7 +305,7 @@ TEST_F(Compartments, BoomHasACarNearEachEndAndAGapInBothSides)
     for (const auto& b : scene::boxes())
         EXPECT_FALSE(b.lo.x < 95.9 && b.hi.x > 92.1) << "something in the gap:\n"
                                                      << scene::describe({b});
-    EXPECT_EQ(colour_left(), rec::rgb(red));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(red));
 }
 
 TEST_F(Compartments, DiscDeckIsARingAboutAHubAtTheBoomsForwardEnd)
@@ -317,7 +317,7 @@ TEST_F(Compartments, DiscDeckIsARingAboutAHubAtTheBoomsForwardEnd)
         SCOPED_TRACE(hub);
         draw(*b, draw_disc_deck);
         EXPECT_TRUE(scene::of_kind(Kind::rect).empty()) << "no floor or ceiling slab";
-        const auto& q = rec::prims();
+        const auto& q = gl_capture::prims();
         ASSERT_EQ(q.size(), 4u);
         struct {
             Kind kind;
@@ -340,7 +340,7 @@ TEST_F(Compartments, DiscDeckIsARingAboutAHubAtTheBoomsForwardEnd)
             EXPECT_EQ(p.height, e.height) << i;
             EXPECT_EQ(p.slices, 100) << i;
             EXPECT_EQ(p.stacks, 10) << i;
-            EXPECT_EQ(p.colour, rec::rgb(e.colour)) << i;
+            EXPECT_EQ(p.colour, gl_capture::rgb(e.colour)) << i;
         }
         EXPECT_EQ(q[3].start, 0);
         EXPECT_EQ(q[3].sweep, 360);
@@ -355,12 +355,12 @@ TEST_F(Compartments, HangarIsOpenAftWithSideWallsUpTo17Point5)
     const auto boxes = scene::boxes();
     ASSERT_EQ(boxes.size(), 5u) << scene::describe(boxes);  // no aft wall
     EXPECT_TRUE(boxes[0].spans(-18, 10, -10, 10, 7.5, 7.6));  // its own floor, in its colour
-    EXPECT_EQ(boxes[0].colour, rec::rgb(mid_gray));
+    EXPECT_EQ(boxes[0].colour, gl_capture::rgb(mid_gray));
     EXPECT_TRUE(has_box(-18, 10, -10.1, -10, 7.6, 17.5, light_gray));  // outside the block
     EXPECT_TRUE(has_box(-18, 10, 10, 10.1, 7.6, 17.5, light_gray));
     EXPECT_TRUE(has_box(9.9, 10, -10, 10, 7.6, 10, light_gray));  // forward wall, one deck
     EXPECT_TRUE(has_box(-18, 10, -10, 10, 17.4, 17.5, mid_gray));  // ceiling above z1
-    EXPECT_EQ(colour_left(), rec::rgb(mid_gray));
+    EXPECT_EQ(colour_left(), gl_capture::rgb(mid_gray));
 
     // Ring on the floor about the origin, platform hanging under the aft edge.
     const auto cyl = scene::of_kind(Kind::cylinder);
@@ -383,7 +383,7 @@ TEST_F(Compartments, HangarIsOpenAftWithSideWallsUpTo17Point5)
         EXPECT_EQ(c.top_radius, expected[i].top) << i;
         EXPECT_NEAR(c.height, expected[i].height, 1e-9) << i;
         EXPECT_EQ(c.slices, 100) << i;
-        EXPECT_EQ(c.colour, rec::rgb(expected[i].colour)) << i;
+        EXPECT_EQ(c.colour, gl_capture::rgb(expected[i].colour)) << i;
     }
 
     // The pad marker: a dark plate at the aft edge, two white quarters on it.
@@ -395,13 +395,13 @@ TEST_F(Compartments, HangarIsOpenAftWithSideWallsUpTo17Point5)
         {white, {-18, 0, 7.615}, {-14.1, 1.9, 7.615}},
         {white, {-21.9, -1.9, 7.615}, {-18, 0, 7.615}},
     };
-    std::vector<rec::Primitive> loose;  // rectangles that are not faces of a box
+    std::vector<gl_capture::Primitive> loose;  // rectangles that are not faces of a box
     for (const auto& r : scene::of_kind(Kind::rect))
-        if (r.colour == rec::rgb(dark_gray) || r.colour == rec::rgb(white))
+        if (r.colour == gl_capture::rgb(dark_gray) || r.colour == gl_capture::rgb(white))
             loose.push_back(r);
     ASSERT_EQ(loose.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(loose[i].colour, rec::rgb(pad[i].colour)) << i;
+        EXPECT_EQ(loose[i].colour, gl_capture::rgb(pad[i].colour)) << i;
         EXPECT_EQ(at(loose[i].lo()), pad[i].lo) << i;
         EXPECT_EQ(at(loose[i].hi()), pad[i].hi) << i;
     }
@@ -447,7 +447,7 @@ TEST_F(Compartments, RoomsSetTheirDoorsByTheNamedEdges)
             doors.push_back(d.at);
         }
         EXPECT_EQ(doors, room.doors);
-        EXPECT_EQ(colour_left(), rec::rgb(pink));
+        EXPECT_EQ(colour_left(), gl_capture::rgb(pink));
     }
 }
 

@@ -31,9 +31,9 @@ TEST_F(Menu, OffersTheSevenEntriesOnTheRightButton)
     const std::vector<std::pair<std::string, int>> entries = {
         {"Show All", 9}, {"Earth", 8}, {"ISS Alpha", 7}, {"Reset View", 6},
         {"Landing Bay Target", 5}, {"Toggle View", 4}, {"Quit", 3}};
-    EXPECT_EQ(rec::state().menu_entries, entries);
-    EXPECT_EQ(rec::state().menu_button, GLUT_RIGHT_BUTTON);
-    EXPECT_EQ(rec::state().menu_func, &main_menu);
+    EXPECT_EQ(gl_capture::state().menu_entries, entries);
+    EXPECT_EQ(gl_capture::state().menu_button, GLUT_RIGHT_BUTTON);
+    EXPECT_EQ(gl_capture::state().menu_func, &main_menu);
 }
 
 TEST_F(Menu, ShowAllBringsBackTheWholeShipWithEarthAndStation)
@@ -57,10 +57,10 @@ TEST_F(Menu, EntriesDoWhatTheirKeysDo)
     } const toggles[] = {{8, &ViewState::show_earth}, {7, &ViewState::show_station}, {5, &ViewState::show_target}};
     for (const auto& t : toggles) {
         const ViewState before = view_state;
-        const int redisplays = rec::state().redisplays;
+        const int redisplays = gl_capture::state().redisplays;
         choose(t.value);
         EXPECT_EQ(view_state.*t.flag, !(before.*t.flag)) << t.value;
-        EXPECT_EQ(rec::state().redisplays, redisplays + 1);
+        EXPECT_EQ(gl_capture::state().redisplays, redisplays + 1);
         choose(t.value);  // twice leaves the picture as it was
         EXPECT_EQ(std::memcmp(&before, &view_state, sizeof before), 0) << t.value;
     }

@@ -5,7 +5,7 @@
 #include "view/view_state.h"
 
 using namespace palette;
-using rec::Kind;
+using gl_capture::Kind;
 using scene::has_box;
 using scene::near;
 
@@ -18,7 +18,7 @@ class Primitives : public testing::Test {
 protected:
     void SetUp() override
     {
-        rec::reset();
+        gl_capture::reset();
         view_state = ViewState{};
         view_state.show_ceilings = 1;
         current_block = &cabin;
@@ -27,8 +27,8 @@ protected:
     // Every primitive leaves the model-view matrix and its stack as it found them.
     void TearDown() override
     {
-        EXPECT_EQ(rec::state().modelview.size(), 1u) << "matrix stack unbalanced";
-        EXPECT_TRUE(rec::state().modelview.back() == rec::Matrix::identity())
+        EXPECT_EQ(gl_capture::state().modelview.size(), 1u) << "matrix stack unbalanced";
+        EXPECT_TRUE(gl_capture::state().modelview.back() == gl_capture::Matrix::identity())
             << "model-view matrix changed";
     }
 };
@@ -37,11 +37,11 @@ TEST_F(Primitives, BoxIsSixFilledFacesInTheCurrentColour)
 {
     glColor3fv(cyan);
     draw_box(1, 3, -2, 5, 10, 10.5);
-    const auto& prims = rec::prims();
+    const auto& prims = gl_capture::prims();
     ASSERT_EQ(prims.size(), 6u);
     for (const auto& p : prims) {
         EXPECT_EQ(p.kind, Kind::rect);
-        EXPECT_EQ(p.colour, rec::rgb(cyan));
+        EXPECT_EQ(p.colour, gl_capture::rgb(cyan));
     }
     // bottom, top, low-x, high-x, low-y and high-y faces
     EXPECT_NEAR(prims[0].hi().z, 10, 1e-9);
@@ -52,7 +52,7 @@ TEST_F(Primitives, BoxIsSixFilledFacesInTheCurrentColour)
     EXPECT_NEAR(prims[5].lo().y, 5, 1e-9);
     ASSERT_EQ(scene::boxes().size(), 1u);
     EXPECT_TRUE(scene::boxes()[0].spans(1, 3, -2, 5, 10, 10.5));
-    EXPECT_EQ(rec::state().colour, rec::rgb(cyan));  // sets no colour of its own
+    EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(cyan));  // sets no colour of its own
 }
 
 TEST_F(Primitives, BoxWithBoundsHighToLowCoversTheSameSpan)
@@ -65,11 +65,11 @@ TEST_F(Primitives, BoxWithBoundsHighToLowCoversTheSameSpan)
 TEST_F(Primitives, BoxWithEqualBoundsIsAFlatRectangle)
 {
     draw_box(0, 4, 0, 2, 7, 7);
-    const auto& prims = rec::prims();
+    const auto& prims = gl_capture::prims();
     ASSERT_EQ(prims.size(), 6u);
     int with_area = 0;
     for (const auto& p : prims) {
-        const rec::Vec3 lo = p.lo(), hi = p.hi();
+        const gl_capture::Vec3 lo = p.lo(), hi = p.hi();
         EXPECT_NEAR(lo.z, 7, 1e-9);
         EXPECT_NEAR(hi.z, 7, 1e-9);
         with_area += (hi.x - lo.x) * (hi.y - lo.y) > 0;
@@ -86,19 +86,19 @@ TEST_F(Primitives, RoomWallsStandInsideTheFootprintInGray)
     EXPECT_TRUE(has_box(14, 24, -2.1, -2, 12.5, 15, gray));
     EXPECT_TRUE(has_box(14, 14.1, -8, -2, 12.5, 15, gray));
     EXPECT_TRUE(has_box(23.9, 24, -8, -2, 12.5, 15, gray));
-    EXPECT_EQ(rec::state().colour, rec::rgb(gray));
+    EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(gray));
 }
 
 TEST_F(Primitives, FloorSlabInTheBlockColourAndCeilingSlabInMidGray)
 {
     draw_block_floor(0);
     EXPECT_TRUE(has_box(14, 24, -8, -2, 12.5, 12.6, light_green));
-    EXPECT_EQ(rec::state().colour, rec::rgb(light_green));
+    EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(light_green));
 
-    rec::clear_prims();
+    gl_capture::clear_prims();
     draw_block_ceiling(0);
     EXPECT_TRUE(has_box(14, 24, -8, -2, 14.9, 15, mid_gray));
-    EXPECT_EQ(rec::state().colour, rec::rgb(mid_gray));
+    EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(mid_gray));
 }
 
 TEST_F(Primitives, CeilingsSwitchedOffDrawNothingAndKeepTheColour)
@@ -106,8 +106,8 @@ TEST_F(Primitives, CeilingsSwitchedOffDrawNothingAndKeepTheColour)
     view_state.show_ceilings = 0;
     glColor3fv(orange);
     draw_block_ceiling(0);
-    EXPECT_TRUE(rec::prims().empty());
-    EXPECT_EQ(rec::state().colour, rec::rgb(orange));
+    EXPECT_TRUE(gl_capture::prims().empty());
+    EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(orange));
     view_state.show_ceilings = 1;
     draw_block_ceiling(0);
     EXPECT_EQ(scene::boxes().size(), 1u);
@@ -118,13 +118,13 @@ TEST_F(Primitives, PlainDoorIsAPinkLeafStandingOnTheFloorSlab)
     draw_door_unit(1, 1, 20, -2, 12.5f);  // in a wall of constant y
     ASSERT_EQ(scene::boxes().size(), 1u);
     EXPECT_TRUE(has_box(19.4, 20.6, -2.13, -1.87, 12.6, 14.9, pink));
-    EXPECT_EQ(rec::state().colour, rec::rgb(pink));
+    EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(pink));
 
-    rec::clear_prims();
+    gl_capture::clear_prims();
     draw_door_unit(0, 1, 20, -2, 12.5f);  // in a wall of constant x
     EXPECT_TRUE(has_box(19.87, 20.13, -2.6, -1.4, 12.6, 14.9, pink));
 
-    rec::clear_prims();
+    gl_capture::clear_prims();
     draw_door_unit(5, 1, 20, -2, 12.5f);  // any non-zero orientation acts as 1
     EXPECT_TRUE(has_box(19.4, 20.6, -2.13, -1.87, 12.6, 14.9, pink));
 }
@@ -132,17 +132,17 @@ TEST_F(Primitives, PlainDoorIsAPinkLeafStandingOnTheFloorSlab)
 TEST_F(Primitives, EveryOtherKindIsALiftDoorWithFrameThenLeaf)
 {
     for (int kind : {2, 0, 3, -7}) {
-        rec::clear_prims();
+        gl_capture::clear_prims();
         draw_door_unit(0, kind, 36, 0, 12.5f);
         const auto boxes = scene::boxes();
         ASSERT_EQ(boxes.size(), 2u) << "kind " << kind;
         EXPECT_TRUE(boxes[0].spans(35.89, 36.11, -2, 2, 12.6, 15)) << scene::describe(boxes);
-        EXPECT_EQ(boxes[0].colour, rec::rgb(pale_yellow));
+        EXPECT_EQ(boxes[0].colour, gl_capture::rgb(pale_yellow));
         EXPECT_TRUE(boxes[1].spans(35.87, 36.13, -0.9, 0.9, 12.6, 14.9)) << scene::describe(boxes);
-        EXPECT_EQ(boxes[1].colour, rec::rgb(red));
-        EXPECT_EQ(rec::state().colour, rec::rgb(red));
+        EXPECT_EQ(boxes[1].colour, gl_capture::rgb(red));
+        EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(red));
     }
-    rec::clear_prims();
+    gl_capture::clear_prims();
     draw_door_unit(1, 2, 29, 11, 10);
     EXPECT_TRUE(has_box(27, 31, 10.89, 11.11, 10.1, 12.5, pale_yellow));
     EXPECT_TRUE(has_box(28.1, 29.9, 10.87, 11.13, 10.1, 12.4, red));
@@ -171,7 +171,7 @@ TEST_F(Primitives, LiftCarIsAClosedDarkCylinder)
         EXPECT_EQ(cyl[i].height, expected[i].height);
         EXPECT_EQ(cyl[i].slices, 10);
         EXPECT_EQ(cyl[i].stacks, 10);
-        EXPECT_EQ(cyl[i].colour, rec::rgb(dark_gray));
+        EXPECT_EQ(cyl[i].colour, gl_capture::rgb(dark_gray));
     }
 }
 

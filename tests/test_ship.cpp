@@ -11,7 +11,7 @@
 #include "view/view_state.h"
 
 using namespace palette;
-using rec::Kind;
+using gl_capture::Kind;
 
 namespace {
 
@@ -164,20 +164,20 @@ class Ship : public testing::Test {
 protected:
     void SetUp() override
     {
-        rec::reset();
+        gl_capture::reset();
         view_state = ViewState{};
         view_state.show_ceilings = 1;
         view_state.blocks_shown = 140;
         view_state.deck_shown = 16;
     }
 
-    const std::vector<rec::Primitive>& draw()
+    const std::vector<gl_capture::Primitive>& draw()
     {
-        rec::clear_prims();
+        gl_capture::clear_prims();
         draw_ship(0);
-        EXPECT_EQ(rec::state().modelview.size(), 1u);
-        EXPECT_TRUE(rec::state().modelview.back() == rec::Matrix::identity());
-        return rec::prims();
+        EXPECT_EQ(gl_capture::state().modelview.size(), 1u);
+        EXPECT_TRUE(gl_capture::state().modelview.back() == gl_capture::Matrix::identity());
+        return gl_capture::prims();
     }
 
     // Whether the two upright tubes stand in the picture.
@@ -204,7 +204,7 @@ TEST_F(Ship, CounterSelectsAPrefixOfTheConstructionOrder)
     view_state.blocks_shown = 123;  // BL_shuttlemaint20 is the last, the hangar not yet
     draw();
     EXPECT_EQ(sorted(scene::floor_slabs_drawn()), with_floors(positions(0, 122)));
-    for (const auto& p : rec::prims())
+    for (const auto& p : gl_capture::prims())
         for (const auto& pt : p.points)
             EXPECT_FALSE(pt.x < 0 && pt.z > 7.5 + 1e-6) << "hangar drawn too early";
 }
@@ -230,13 +230,13 @@ TEST_F(Ship, UprightTubesStandUntilTheTubeRoomsAreBuilt)
     const auto cyl = scene::of_kind(Kind::cylinder);
     // column, sleeve and core of the tube at y -4.2 first
     ASSERT_GE(cyl.size(), 3u);
-    EXPECT_EQ(cyl[0].colour, rec::rgb(red));
+    EXPECT_EQ(cyl[0].colour, gl_capture::rgb(red));
     EXPECT_EQ(cyl[0].base_radius, 1.5);
     EXPECT_EQ(cyl[0].height, 20);
-    EXPECT_EQ(cyl[1].colour, rec::rgb(mid_gray));
+    EXPECT_EQ(cyl[1].colour, gl_capture::rgb(mid_gray));
     EXPECT_EQ(cyl[1].base_radius, 1.6);
     EXPECT_EQ(cyl[1].height, 18);
-    EXPECT_EQ(cyl[2].colour, rec::rgb(dark_gray));
+    EXPECT_EQ(cyl[2].colour, gl_capture::rgb(dark_gray));
     EXPECT_EQ(cyl[2].top_radius, 1.4);
 
     view_state.blocks_shown = 0;
@@ -262,7 +262,7 @@ TEST_F(Ship, DeckFilterPicksTheBlocksOfOneDeck)
     }();
     EXPECT_EQ(sorted(scene::floor_slabs_drawn()), deck3);
     double top = 0;
-    for (const auto& p : rec::prims())
+    for (const auto& p : gl_capture::prims())
         for (const auto& pt : p.points)
             if (pt.x < 0)
                 top = std::max(top, pt.z);
@@ -271,7 +271,7 @@ TEST_F(Ship, DeckFilterPicksTheBlocksOfOneDeck)
     view_state.deck_shown = 4;
     draw();
     EXPECT_EQ(scene::floor_slabs_drawn().size(), 25u);
-    for (const auto& p : rec::prims())
+    for (const auto& p : gl_capture::prims())
         for (const auto& pt : p.points)
             EXPECT_GE(pt.z, 10 - 1e-6) << "only deck index 4 and up, no hangar";
 }
@@ -281,11 +281,11 @@ TEST_F(Ship, TopDeckHoldsOnlyTheBoomAndTheDisc)
     view_state.deck_shown = 15;
     draw();
     EXPECT_EQ(scene::floor_slabs_drawn(), std::vector<int>{137});
-    EXPECT_FALSE(rec::prims().empty());
+    EXPECT_FALSE(gl_capture::prims().empty());
 
     view_state.blocks_shown = 20;  // none of the first twenty lies on deck 15
     draw();
-    EXPECT_TRUE(rec::prims().empty());
+    EXPECT_TRUE(gl_capture::prims().empty());
 }
 
 TEST_F(Ship, HullIsDrawnWholeWhateverTheCounterAndFilter)
@@ -315,11 +315,11 @@ TEST_F(Ship, HullIsDrawnWholeWhateverTheCounterAndFilter)
         EXPECT_EQ(hull[i].height, expected[i].length);
         EXPECT_EQ(hull[i].slices, 100);
         EXPECT_EQ(hull[i].stacks, 10);
-        EXPECT_EQ(hull[i].colour, rec::rgb(expected[i].colour));
+        EXPECT_EQ(hull[i].colour, gl_capture::rgb(expected[i].colour));
     }
     view_state.show_hull = 0;
     draw();
-    EXPECT_TRUE(rec::prims().empty());
+    EXPECT_TRUE(gl_capture::prims().empty());
 }
 
 TEST_F(Ship, CabinShowsFloorSlabWallsAndCeilingInThatOrder)
@@ -332,9 +332,9 @@ TEST_F(Ship, CabinShowsFloorSlabWallsAndCeilingInThatOrder)
     bool found = false;
     for (size_t i = 0; i < boxes.size(); ++i)
         if (boxes[i].spans(14, 24, -8, -2, 12.5, 12.6)) {
-            EXPECT_EQ(boxes[i].colour, rec::rgb(light_green));
+            EXPECT_EQ(boxes[i].colour, gl_capture::rgb(light_green));
             EXPECT_TRUE(boxes.back().spans(14, 24, -8, -2, 14.9, 15)) << scene::describe(boxes);
-            EXPECT_EQ(boxes.back().colour, rec::rgb(mid_gray));
+            EXPECT_EQ(boxes.back().colour, gl_capture::rgb(mid_gray));
             found = true;
         }
     EXPECT_TRUE(found) << scene::describe(boxes);

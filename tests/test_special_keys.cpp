@@ -17,7 +17,7 @@ protected:
     // Presses a special key with the given modifier bits; returns what it printed.
     static std::string press(int key, int modifiers = 0)
     {
-        rec::state().modifiers = modifiers;
+        gl_capture::state().modifiers = modifiers;
         testing::internal::CaptureStdout();
         special_keys(key, 0, 0);
         return testing::internal::GetCapturedStdout();
@@ -50,14 +50,14 @@ TEST_F(SpecialKeys, CameraKeysMoveAlongTheShipAxesWhateverTheHeading)
             scene::start_program();
             view_state.view_angle = 37;  // the heading plays no part
             const ViewState before = view_state;
-            const int redisplays = rec::state().redisplays;
+            const int redisplays = gl_capture::state().redisplays;
             EXPECT_EQ(press(s.key, modifiers), "");
             const bool shift = modifiers & GLUT_ACTIVE_SHIFT;
             EXPECT_FLOAT_EQ(view_state.*s.field, shift ? s.shifted : s.plain)
                 << "key " << s.key << " modifiers " << modifiers;
             view_state.*s.field = before.*s.field;
             EXPECT_EQ(std::memcmp(&before, &view_state, sizeof before), 0) << "key " << s.key;
-            EXPECT_EQ(rec::state().redisplays, redisplays + 1);
+            EXPECT_EQ(gl_capture::state().redisplays, redisplays + 1);
         }
     }
 }
@@ -90,9 +90,9 @@ TEST_F(SpecialKeys, BareModifierPressesAreNotCommands)
 {
     const ViewState before = view_state;
     for (int key = GLUT_KEY_SHIFT_L; key <= GLUT_KEY_SUPER_R; ++key) {
-        const int redisplays = rec::state().redisplays;
+        const int redisplays = gl_capture::state().redisplays;
         EXPECT_EQ(press(key, GLUT_ACTIVE_SHIFT), "") << key;
-        EXPECT_EQ(rec::state().redisplays, redisplays + 1);
+        EXPECT_EQ(gl_capture::state().redisplays, redisplays + 1);
     }
     EXPECT_EQ(std::memcmp(&before, &view_state, sizeof before), 0);
     EXPECT_NE(press(GLUT_KEY_SUPER_R + 1), "");

@@ -11,7 +11,7 @@
 #include "view/input.h"
 #include "view/view_state.h"
 
-using rec::state;
+using gl_capture::state;
 
 const char* const help_after_title =
     "Self-Replicating Starship Simulation\n(Tollenvar Class Seedshuttle)\n"
@@ -66,7 +66,7 @@ bool is_title_line(const std::string& line)
 TEST(StartUp, OpensTheWindowAndRegistersTheCallbacks)
 {
     scene::start_program();
-    const rec::State& s = state();
+    const gl_capture::State& s = state();
     EXPECT_EQ(s.window_title, "TEV V1.0");
     EXPECT_EQ(s.window_width, 640);
     EXPECT_EQ(s.window_height, 640);

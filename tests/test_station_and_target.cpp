@@ -13,9 +13,9 @@
 #include "view/view_state.h"
 
 using namespace palette;
-using rec::Kind;
-using rec::Primitive;
-using rec::Vec3;
+using gl_capture::Kind;
+using gl_capture::Primitive;
+using gl_capture::Vec3;
 
 namespace {
 
@@ -42,13 +42,13 @@ class Beside : public testing::Test {
 protected:
     void SetUp() override
     {
-        rec::reset();
+        gl_capture::reset();
         view_state = ViewState{};
     }
     void TearDown() override
     {
-        EXPECT_EQ(rec::state().modelview.size(), 1u) << "matrix stack unbalanced";
-        EXPECT_TRUE(rec::state().modelview.back() == rec::Matrix::identity())
+        EXPECT_EQ(gl_capture::state().modelview.size(), 1u) << "matrix stack unbalanced";
+        EXPECT_TRUE(gl_capture::state().modelview.back() == gl_capture::Matrix::identity())
             << "model-view matrix changed";
     }
 };
@@ -88,7 +88,7 @@ protected:
         int n = 0;
         for (const Primitive& r : scene::of_kind(Kind::rect)) {
             const Vec3 lo = r.lo(), hi = r.hi();
-            n += r.colour == rec::rgb(colour) &&
+            n += r.colour == gl_capture::rgb(colour) &&
                  near(lo, {std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z)}) &&
                  near(hi, {std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z)});
         }
@@ -127,7 +127,7 @@ TEST_F(Station, SpineIsFiveCappedModulesInTheirColours)
         EXPECT_NEAR(spine[i].height, s.z1 - s.z0, 1e-9) << "section " << i;
         EXPECT_EQ(spine[i].base_radius, s.base) << "section " << i;
         EXPECT_EQ(spine[i].top_radius, s.top) << "section " << i;
-        EXPECT_EQ(spine[i].colour, rec::rgb(s.colour)) << "section " << i;
+        EXPECT_EQ(spine[i].colour, gl_capture::rgb(s.colour)) << "section " << i;
     }
     EXPECT_TRUE(near(spine.front().origin, {-50, -50, -50}));
     EXPECT_NEAR(spine.back().origin.x - spine.back().height, -105.5, 1e-6);
@@ -152,7 +152,7 @@ TEST_F(Station, SidePortStandsOutOfTheNodeFromY4_4To9_41)
         EXPECT_EQ(port[i].base_radius, p.base) << "piece " << i;
         EXPECT_EQ(port[i].top_radius, p.top) << "piece " << i;
         EXPECT_EQ(port[i].height, p.height) << "piece " << i;
-        EXPECT_EQ(port[i].colour, rec::rgb(p.colour)) << "piece " << i;
+        EXPECT_EQ(port[i].colour, gl_capture::rgb(p.colour)) << "piece " << i;
     }
     EXPECT_NEAR(port.back().origin.y + port.back().height, ship_from_station(0, 9.41, 0).y, 1e-6);
 }
@@ -205,7 +205,7 @@ TEST_F(Station, ArmReachesOutOfTheLastCapInTwoSegments)
     for (const Primitive& segment : arm) {
         EXPECT_EQ(segment.top_radius, 0.3);
         EXPECT_EQ(segment.height, 8.8);
-        EXPECT_EQ(segment.colour, rec::rgb(white));  // the colour of the last cap
+        EXPECT_EQ(segment.colour, gl_capture::rgb(white));  // the colour of the last cap
     }
 }
 
@@ -220,11 +220,11 @@ TEST_F(Station, EachFrameDrawsTheSameRoundPiecesOnOneKeptQuadric)
         }
         EXPECT_EQ(scene::boxes().size(), 5u);
         EXPECT_EQ(scene::of_kind(Kind::rect).size(), 5u * 6 + 8) << "five boxes and eight panels";
-        EXPECT_EQ(rec::state().colour, rec::rgb(white));
+        EXPECT_EQ(gl_capture::state().colour, gl_capture::rgb(white));
     };
     check_frame();
     for (int frame = 0; frame < 3; ++frame) {
-        rec::clear_prims();
+        gl_capture::clear_prims();
         draw_station();
         check_frame();
     }
@@ -235,7 +235,7 @@ TEST_F(InTheFrame, StationFollowsTheShipIntoOrbit)
     scene::draw_frame();  // Earth and station on at start-up
     const auto first_cap = [] {
         for (const Primitive& c : scene::of_kind(Kind::cylinder))
-            if (c.colour == rec::rgb(pink))
+            if (c.colour == gl_capture::rgb(pink))
                 return c.origin;
         return Vec3{0, 0, 0};
     };
@@ -279,11 +279,11 @@ TEST_F(Target, IsAYellowCrossOfTenUnitArmsThreeDecksUpDrawnTwoPixelsWide)
     expect_strip(0, {{10, 0, 7.5}, {0, 0, 7.5}, {0, 10, 7.5}}, "x and y arms");
     expect_strip(1, {{0, 0, 7.5}, {0, 0, 17.5}}, "z arm");
     for (const Primitive& s : strips) {
-        EXPECT_EQ(s.colour, (rec::Rgb{1, 1, 0}));
+        EXPECT_EQ(s.colour, (gl_capture::Rgb{1, 1, 0}));
         EXPECT_EQ(s.line_width, 2);
     }
-    EXPECT_EQ(rec::state().line_width, 1) << "line width back to 1";
-    EXPECT_EQ(rec::state().colour, (rec::Rgb{1, 1, 0})) << "colour left yellow";
+    EXPECT_EQ(gl_capture::state().line_width, 1) << "line width back to 1";
+    EXPECT_EQ(gl_capture::state().colour, (gl_capture::Rgb{1, 1, 0})) << "colour left yellow";
     EXPECT_TRUE(scene::of_kind(Kind::rect).empty()) << "lines only";
 }
 

@@ -1,4 +1,6 @@
-#include "tools/gl_capture/gl_capture.h"
+// The capture backend's entry points: OpenGL, GLU and GLUT calls recorded
+// into the one State.
+#include "tools/gl_capture/capture_internal.h"
 
 #include <GL/freeglut.h>
 
@@ -6,7 +8,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace rec {
+namespace gl_capture {
 
 static State the_state;
 
@@ -52,91 +54,9 @@ bool Primitive::operator==(const Primitive& o) const
            line_width == o.line_width && text == o.text;
 }
 
-Matrix Matrix::identity()
-{
-    Matrix r{};
-    r.m[0] = r.m[5] = r.m[10] = r.m[15] = 1;
-    return r;
-}
+}  // namespace gl_capture
 
-Matrix Matrix::operator*(const Matrix& o) const
-{
-    Matrix r{};
-    for (int col = 0; col < 4; ++col)
-        for (int row = 0; row < 4; ++row) {
-            double s = 0;
-            for (int k = 0; k < 4; ++k)
-                s += m[k * 4 + row] * o.m[col * 4 + k];
-            r.m[col * 4 + row] = s;
-        }
-    return r;
-}
-
-Matrix Matrix::inverse() const
-{
-    // Gauss-Jordan elimination with partial pivoting on [this | identity].
-    double a[4][8];
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            a[r][c] = m[c * 4 + r];
-            a[r][c + 4] = r == c;
-        }
-    for (int c = 0; c < 4; ++c) {
-        int pivot = c;
-        for (int r = c + 1; r < 4; ++r)
-            if (std::fabs(a[r][c]) > std::fabs(a[pivot][c]))
-                pivot = r;
-        std::swap(a[c], a[pivot]);
-        const double d = a[c][c];
-        for (double& v : a[c])
-            v /= d;
-        for (int r = 0; r < 4; ++r)
-            if (r != c) {
-                const double f = a[r][c];
-                for (int k = 0; k < 8; ++k)
-                    a[r][k] -= f * a[c][k];
-            }
-    }
-    Matrix inv{};
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            inv.m[c * 4 + r] = a[r][c + 4];
-    return inv;
-}
-
-// Zero entries are skipped, so an infinite coordinate stays infinite where the
-// matrix does not mix it in (0 * inf would give not-a-number).
-static double row_times(const double* m, int row, const double (&v)[4])
-{
-    double s = 0;
-    for (int k = 0; k < 4; ++k)
-        if (m[k * 4 + row] != 0)
-            s += m[k * 4 + row] * v[k];
-    return s;
-}
-
-Vec3 Matrix::apply(const Vec3& p) const
-{
-    const double v[4] = {p.x, p.y, p.z, 1};
-    const double w = row_times(m, 3, v);
-    return {row_times(m, 0, v) / w, row_times(m, 1, v) / w, row_times(m, 2, v) / w};
-}
-
-Vec3 Matrix::direction(const Vec3& d) const
-{
-    return {m[0] * d.x + m[4] * d.y + m[8] * d.z,
-            m[1] * d.x + m[5] * d.y + m[9] * d.z,
-            m[2] * d.x + m[6] * d.y + m[10] * d.z};
-}
-
-bool Matrix::operator==(const Matrix& o) const
-{
-    return std::equal(m, m + 16, o.m);
-}
-
-}  // namespace rec
-
-using namespace rec;
+using namespace gl_capture;
 
 static Matrix& top()
 {
@@ -162,12 +82,6 @@ static Matrix placement()
 
 static Vec3 world(double x, double y, double z) { return placement().apply({x, y, z}); }
 
-static Vec3 unit(Vec3 v)
-{
-    const double n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    return n > 0 ? Vec3{v.x / n, v.y / n, v.z / n} : v;
-}
-
 static Primitive& add(Kind kind)
 {
     Primitive p{};
@@ -188,243 +102,8 @@ static Primitive& add_quadric(Kind kind, int slices, int stacks)
     return p;
 }
 
-// Exact sines and cosines for multiples of 90 degrees keep box faces exact.
-static void sin_cos(double degrees, double& s, double& c)
-{
-    const double quarter = degrees / 90;
-    if (quarter == std::floor(quarter)) {
-        static const double sines[] = {0, 1, 0, -1};
-        const long q = static_cast<long>(std::fmod(quarter, 4.0) + 4) % 4;
-        s = sines[q];
-        c = sines[(q + 1) % 4];
-        return;
-    }
-    s = std::sin(degrees * M_PI / 180);
-    c = std::cos(degrees * M_PI / 180);
-}
-
-static void rotate(double angle, double x, double y, double z)
-{
-    const Vec3 a = unit({x, y, z});
-    double s, c;
-    sin_cos(angle, s, c);
-    const double t = 1 - c;
-    Matrix r = Matrix::identity();
-    r.m[0] = t * a.x * a.x + c;
-    r.m[1] = t * a.x * a.y + s * a.z;
-    r.m[2] = t * a.x * a.z - s * a.y;
-    r.m[4] = t * a.x * a.y - s * a.z;
-    r.m[5] = t * a.y * a.y + c;
-    r.m[6] = t * a.y * a.z + s * a.x;
-    r.m[8] = t * a.x * a.z + s * a.y;
-    r.m[9] = t * a.y * a.z - s * a.x;
-    r.m[10] = t * a.z * a.z + c;
-    multiply(r);
-}
-
-static void translate(double x, double y, double z)
-{
-    Matrix t = Matrix::identity();
-    t.m[12] = x;
-    t.m[13] = y;
-    t.m[14] = z;
-    multiply(t);
-}
-
-// ---- tessellation ------------------------------------------------------------
-// OpenGL splits a quad v0 v1 v2 v3 along v1-v3, a quad strip's quads along
-// the same diagonal, and takes a strip's odd triangles the other way round.
-
-static void add_quad(std::vector<unsigned>& t, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
-{
-    t.insert(t.end(), {v0, v1, v3, v1, v2, v3});
-}
-
-// A quad strip of `count` vertices starting at `first`.
-static void add_quad_strip(std::vector<unsigned>& t, unsigned first, unsigned count)
-{
-    for (unsigned i = first; i + 3 < first + count; i += 2)
-        add_quad(t, i + 2, i, i + 1, i + 3);
-}
-
-static void add_triangle_fan(std::vector<unsigned>& t, unsigned first, unsigned count)
-{
-    for (unsigned i = first + 1; i + 1 < first + count; ++i)
-        t.insert(t.end(), {first, i, i + 1});
-}
-
-static void add_triangle_strip(std::vector<unsigned>& t, unsigned first, unsigned count)
-{
-    for (unsigned k = 0; k + 2 < count; ++k) {
-        const unsigned i = first + k;
-        if (k % 2 == 0)
-            t.insert(t.end(), {i, i + 1, i + 2});
-        else
-            t.insert(t.end(), {i + 1, i, i + 2});
-    }
-}
-
-// Vertices as the libraries hand them to glVertex3f: in single precision.
-struct Emitter {
-    Primitive& p;
-    Matrix m = placement();
-    unsigned mark() const { return unsigned(p.points.size()); }
-    void vertex(float x, float y, float z) { p.points.push_back(m.apply({x, y, z})); }
-};
-
-// Mesa's GLU keeps at most this many slices.
-constexpr int glu_cache_size = 240;
-constexpr double glu_pi = 3.14159265358979323846;
-
-// gluCylinder with the default quadric (filled, facing outside): per stack
-// one quad strip around the axis, starting on +y and turning toward +x.
-static void tessellate_cylinder(Primitive& p, double base, double top_radius, double height,
-                                int slices, int stacks)
-{
-    slices = std::min(slices, glu_cache_size - 1);
-    if (slices < 2 || stacks < 1 || base < 0 || top_radius < 0 || height < 0)
-        return;
-    const float delta_radius = float(base - top_radius);
-    if (std::sqrt(double(delta_radius) * delta_radius + height * height) == 0)
-        return;
-    std::vector<float> sines(slices + 1), cosines(slices + 1);
-    for (int i = 0; i < slices; ++i) {
-        const float angle = float(2 * glu_pi * i / slices);
-        sines[i] = float(std::sin(angle));
-        cosines[i] = float(std::cos(angle));
-    }
-    sines[slices] = sines[0];
-    cosines[slices] = cosines[0];
-    Emitter e{p};
-    for (int j = 0; j < stacks; ++j) {
-        const float z_low = float(j * height / stacks), z_high = float((j + 1) * height / stacks);
-        const float r_low = float(base - delta_radius * (float(j) / stacks));
-        const float r_high = float(base - delta_radius * (float(j + 1) / stacks));
-        const unsigned first = e.mark();
-        for (int i = 0; i <= slices; ++i) {
-            e.vertex(r_low * sines[i], r_low * cosines[i], z_low);
-            e.vertex(r_high * sines[i], r_high * cosines[i], z_high);
-        }
-        add_quad_strip(p.triangles, first, e.mark() - first);
-    }
-}
-
-// gluPartialDisk with the default quadric: from the outer rim inward one quad
-// strip per loop; with no hole the innermost loop is a fan about the centre.
-static void tessellate_partial_disk(Primitive& p, double inner, double outer, int slices,
-                                    int loops, double start, double sweep)
-{
-    slices = std::min(slices, glu_cache_size - 1);
-    if (slices < 2 || loops < 1 || outer <= 0 || inner < 0 || inner > outer)
-        return;
-    if (sweep < -360 || sweep > 360)
-        sweep = 360;
-    if (sweep < 0) {
-        start += sweep;
-        sweep = -sweep;
-    }
-    const float delta_radius = float(outer - inner);
-    const float angle_offset = float(start / 180 * glu_pi);
-    std::vector<float> sines(slices + 1), cosines(slices + 1);
-    for (int i = 0; i <= slices; ++i) {
-        const float angle = float(angle_offset + ((glu_pi * sweep) / 180) * i / slices);
-        sines[i] = float(std::sin(angle));
-        cosines[i] = float(std::cos(angle));
-    }
-    if (sweep == 360) {
-        sines[slices] = sines[0];
-        cosines[slices] = cosines[0];
-    }
-    Emitter e{p};
-    int rings = loops;
-    if (inner == 0) {
-        rings = loops - 1;
-        const unsigned first = e.mark();
-        e.vertex(0, 0, 0);
-        const float r = float(outer - delta_radius * (float(loops - 1) / loops));
-        for (int i = slices; i >= 0; --i)
-            e.vertex(r * sines[i], r * cosines[i], 0);
-        add_triangle_fan(p.triangles, first, e.mark() - first);
-    }
-    for (int j = 0; j < rings; ++j) {
-        const float r_low = float(outer - delta_radius * (float(j) / loops));
-        const float r_high = float(outer - delta_radius * (float(j + 1) / loops));
-        const unsigned first = e.mark();
-        for (int i = 0; i <= slices; ++i) {
-            e.vertex(r_low * sines[i], r_low * cosines[i], 0);
-            e.vertex(r_high * sines[i], r_high * cosines[i], 0);
-        }
-        add_quad_strip(p.triangles, first, e.mark() - first);
-    }
-}
-
-// freeglut's sine and cosine table: n samples (n < 0 turns the other way)
-// around the circle, or around half of it, with the first repeated or the
-// far end exact.
-static void circle_table(std::vector<float>& sines, std::vector<float>& cosines, int n, bool half)
-{
-    const int size = std::abs(n);
-    const float angle = (half ? 1 : 2) * float(M_PI) / float(n == 0 ? 1 : n);
-    sines.assign(size + 1, 0);
-    cosines.assign(size + 1, 0);
-    sines[0] = 0;
-    cosines[0] = 1;
-    for (int i = 1; i < size; ++i) {
-        sines[i] = float(std::sin(angle * i));
-        cosines[i] = float(std::cos(angle * i));
-    }
-    sines[size] = half ? 0.0f : sines[0];
-    cosines[size] = half ? -1.0f : cosines[0];
-}
-
-// glutSolidSphere as freeglut draws it: the vertices pole to pole, ring by
-// ring, then one triangle strip per stack, the polar ones fanning out of a
-// pole by repeating it.
-static void tessellate_sphere(Primitive& p, double radius_d, int slices, int stacks)
-{
-    if (slices <= 0 || stacks < 2)
-        return;
-    const float radius = float(radius_d);
-    std::vector<float> sin1, cos1, sin2, cos2;
-    circle_table(sin1, cos1, -slices, false);
-    circle_table(sin2, cos2, stacks, true);
-    std::vector<Vec3> v;
-    v.reserve(size_t(slices) * (stacks - 1) + 2);
-    v.push_back({0, 0, radius});
-    for (int i = 1; i < stacks; ++i)
-        for (int j = 0; j < slices; ++j)
-            v.push_back({cos1[j] * sin2[i] * radius, sin1[j] * sin2[i] * radius, cos2[i] * radius});
-    v.push_back({0, 0, -radius});
-    const unsigned last = unsigned(v.size() - 1);
-
-    std::vector<unsigned> strip;  // indices into v, (slices + 1) * 2 per stack
-    for (int j = 0; j < slices; ++j)
-        strip.insert(strip.end(), {unsigned(j + 1), 0u});
-    strip.insert(strip.end(), {1u, 0u});
-    for (int i = 0; i < stacks - 2; ++i) {
-        const unsigned offset = 1 + i * slices;
-        for (int j = 0; j < slices; ++j)
-            strip.insert(strip.end(), {offset + j + slices, offset + j});
-        strip.insert(strip.end(), {offset + slices, offset});
-    }
-    const unsigned offset = 1 + (stacks - 2) * slices;
-    for (int j = 0; j < slices; ++j)
-        strip.insert(strip.end(), {last, offset + j});
-    strip.insert(strip.end(), {last, offset});
-
-    Emitter e{p};
-    for (const Vec3& q : v)
-        e.vertex(float(q.x), float(q.y), float(q.z));
-    // The strips index the shared vertices; OpenGL sees each strip in turn.
-    const unsigned per_stack = unsigned(slices + 1) * 2;
-    std::vector<unsigned> local;
-    for (int part = 0; part < stacks; ++part) {
-        local.clear();
-        add_triangle_strip(local, 0, per_stack);
-        for (unsigned k : local)
-            p.triangles.push_back(strip[part * per_stack + k]);
-    }
-}
+static void rotate(double angle, double x, double y, double z) { multiply(rotation(angle, x, y, z)); }
+static void translate(double x, double y, double z) { multiply(translation(x, y, z)); }
 
 // glRect is a polygon through (x1, y1), (x2, y1), (x2, y2), (x1, y2).
 static void rect(double x1, double y1, double x2, double y2)
@@ -578,7 +257,7 @@ void gluCylinder(GLUquadric*, GLdouble base, GLdouble top_radius, GLdouble heigh
     p.top_radius = top_radius;
     p.height = height;
     if (the_state.tessellate)
-        tessellate_cylinder(p, base, top_radius, height, slices, stacks);
+        tessellate_cylinder(p, placement(), base, top_radius, height, slices, stacks);
 }
 
 void gluPartialDisk(GLUquadric*, GLdouble inner, GLdouble outer, GLint slices,
@@ -590,7 +269,7 @@ void gluPartialDisk(GLUquadric*, GLdouble inner, GLdouble outer, GLint slices,
     p.start = start;
     p.sweep = sweep;
     if (the_state.tessellate)
-        tessellate_partial_disk(p, inner, outer, slices, loops, start, sweep);
+        tessellate_partial_disk(p, placement(), inner, outer, slices, loops, start, sweep);
 }
 
 void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble n, GLdouble f)
@@ -680,7 +359,7 @@ void glutSolidSphere(GLdouble radius, GLint slices, GLint stacks)
     Primitive& p = add_quadric(Kind::sphere, slices, stacks);
     p.base_radius = radius;
     if (the_state.tessellate)
-        tessellate_sphere(p, radius, slices, stacks);
+        tessellate_sphere(p, placement(), radius, slices, stacks);
 }
 
 }  // extern "C"

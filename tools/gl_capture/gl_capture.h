@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace rec {
+namespace gl_capture {
 
 struct Vec3 {
     double x, y, z;
@@ -122,4 +122,4 @@ void reset();
 const std::vector<Primitive>& prims();
 void clear_prims();
 
-}  // namespace rec
+}  // namespace gl_capture

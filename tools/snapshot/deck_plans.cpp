@@ -236,7 +236,7 @@ Plan frame_plan(int deck, int page)
     plan.deck = deck;
     std::vector<Footprint> footprints;
     for (int p = 0; p < ship_block_count; ++p)
-        if (block_sequence[p]->z0 == deck * deck_height) {
+        if (deck_index(*block_sequence[p]) == deck) {
             plan.blocks.push_back(p);
             footprints.push_back(measure(p));
         }
@@ -271,14 +271,18 @@ std::string plan_title(int deck)
     return "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(deck_number(deck));
 }
 
-// Labels, title and scale bar, drawn in the frame's own overhead box just
-// below its top face, so that they lie over the ship.
-void draw_annotations(const Plan& plan, int page)
+GL2PSrgba white = {1, 1, 1, 1}, black = {0, 0, 0, 1};
+
+// Where the annotations are drawn: the frame's own overhead box just below
+// its top face, so that they lie over the ship; and page units in ship units.
+struct Overlay {
+    float top, unit, left;
+    int page;
+};
+
+void draw_labels(const Plan& plan, const Overlay& o)
 {
-    const float top = plan.cam_z + plan.zoom * 0.99f;
-    const float unit = 1 / plan.scale;  // ship units per page unit
-    GL2PSrgba white = {1, 1, 1, 1}, black = {0, 0, 0, 1};
-    const GLshort label_size = GLshort(std::lround(page * label_font));
+    const GLshort label_size = GLshort(std::lround(o.page * label_font));
     // gl2ps's PDF starts every text at its point, whatever the alignment; so
     // there the start is where Helvetica's advances put it, with the capitals
     // centred on the baseline's normal.
@@ -286,37 +290,47 @@ void draw_annotations(const Plan& plan, int page)
     for (const Label& l : plan.labels) {
         float along = 0, across = 0;
         if (pdf)
-            along = -text_width(l.text, true) * label_size * unit / 2,
-            across = -cap_height * label_size * unit / 2;
+            along = -text_width(l.text, true) * label_size * o.unit / 2,
+            across = -cap_height * label_size * o.unit / 2;
         if (l.upright)
-            glRasterPos3f(l.x - across, l.y + along, top);
+            glRasterPos3f(l.x - across, l.y + along, o.top);
         else
-            glRasterPos3f(l.x + along, l.y + across, top);
+            glRasterPos3f(l.x + along, l.y + across, o.top);
         gl2psTextOptColor(l.text.c_str(), "Helvetica", label_size,
                           pdf ? GL2PS_TEXT_BL : GL2PS_TEXT_C, l.upright ? 90 : 0,
                           l.dark ? black : white);
     }
-    const float left = plan.cam_x - plan.zoom + page * side_margin * unit;
-    glRasterPos3f(left, plan.cam_y + plan.zoom - page * title_band * 0.6f * unit, top);
-    gl2psTextOptColor(plan_title(plan.deck).c_str(), "Helvetica-Bold",
-                      GLshort(std::lround(page * title_font)), GL2PS_TEXT_BL, 0, white);
+}
 
+void draw_title(const Plan& plan, const Overlay& o)
+{
+    glRasterPos3f(o.left, plan.cam_y + plan.zoom - o.page * title_band * 0.6f * o.unit, o.top);
+    gl2psTextOptColor(plan_title(plan.deck).c_str(), "Helvetica-Bold",
+                      GLshort(std::lround(o.page * title_font)), GL2PS_TEXT_BL, 0, white);
+}
+
+void draw_scale_bar(const Plan& plan, const Overlay& o)
+{
     const float length = round_length(plan.zoom / 2);
-    const float base = plan.cam_y - plan.zoom + page * scale_band * 0.4f * unit;
-    const float thick = page * 0.006f * unit;
+    const float base = plan.cam_y - plan.zoom + o.page * scale_band * 0.4f * o.unit;
+    const float thick = o.page * 0.006f * o.unit;
     glColor3fv(palette::white);
     glBegin(GL_QUADS);
-    glVertex3f(left, base, top);
-    glVertex3f(left + length, base, top);
-    glVertex3f(left + length, base + thick, top);
-    glVertex3f(left, base + thick, top);
+    glVertex3f(o.left, base, o.top);
+    glVertex3f(o.left + length, base, o.top);
+    glVertex3f(o.left + length, base + thick, o.top);
+    glVertex3f(o.left, base + thick, o.top);
     glEnd();
     const std::string caption = std::to_string(int(length)) + " ship units";
-    glRasterPos3f(left + length + page * 0.01f * unit, base, top);
-    gl2psTextOptColor(caption.c_str(), "Helvetica", GLshort(std::lround(page * scale_font)),
+    glRasterPos3f(o.left + length + o.page * 0.01f * o.unit, base, o.top);
+    gl2psTextOptColor(caption.c_str(), "Helvetica", GLshort(std::lround(o.page * scale_font)),
                       GL2PS_TEXT_BL, 0, white);
-    // Where ship units fall on the page, for those who read the SVG; gl2ps
-    // would write it into the other formats as well.
+}
+
+// Where ship units fall on the page, for those who read the SVG; gl2ps
+// would write it into the other formats as well.
+void note_ship_units(const Plan& plan, int page)
+{
     if (gl2psGetFileFormat() != GL2PS_SVG)
         return;
     char mapping[160];
@@ -325,6 +339,18 @@ void draw_annotations(const Plan& plan, int page)
                   page / 2.0 - plan.cam_x * plan.scale, double(plan.scale),
                   page / 2.0 + plan.cam_y * plan.scale, double(plan.scale));
     gl2psSpecial(GL2PS_SVG, mapping);
+}
+
+// Labels, title and scale bar over the ship.
+void draw_annotations(const Plan& plan, int page)
+{
+    const float unit = 1 / plan.scale;  // ship units per page unit
+    const Overlay o{plan.cam_z + plan.zoom * 0.99f, unit, plan.cam_x - plan.zoom + page * side_margin * unit,
+                    page};
+    draw_labels(plan, o);
+    draw_title(plan, o);
+    draw_scale_bar(plan, o);
+    note_ship_units(plan, page);
 }
 
 std::string plan_name(int deck, const char* suffix)
@@ -374,14 +400,13 @@ bool write_index(const std::string& path, const std::vector<Plan>& plans, std::s
 }  // namespace
 
 bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transparent,
-                      std::string& error)
+                      OutputSet& written, std::string& error)
 {
     const int page = frame.size();
     std::vector<Plan> plans;
-    std::vector<std::string> written;
-    bool ok = true;
     const bool progress = isatty(fileno(stderr));
     frame.bind();
+    bool ok = true;
     for (int deck = 0; ok && deck < deck_count; ++deck) {
         if (progress)
             std::fprintf(stderr, "\rdeck %d of %d", deck + 1, deck_count);
@@ -397,14 +422,10 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
             ok = ok && write_vector(frame, path, plan_title(deck), transparent,
                                     [&] { draw_annotations(plan, page); }, error);
             if (ok)
-                written.push_back(path);
+                written.add(path);
         }
     }
     if (progress)
         std::fputc('\n', stderr);
-    ok = ok && write_index(dir + "/index.html", plans, error);
-    if (!ok)
-        for (const std::string& path : written)
-            std::remove(path.c_str());
-    return ok;
+    return ok && write_index(dir + "/index.html", plans, error);
 }

@@ -107,12 +107,24 @@ static bool try_capture(std::vector<GLfloat>& buffer, const std::function<void()
     return true;
 }
 
+// Draws in feedback mode into a buffer of `floats` at first, doubling it
+// while it overflows; false if even the largest was too small.
+static bool capture_growing(size_t floats, const std::function<void()>& draw,
+                            std::vector<FeedbackPrimitive>& primitives)
+{
+    std::vector<GLfloat> buffer(floats);
+    while (!try_capture(buffer, draw, primitives)) {
+        if (buffer.size() >= most_feedback_floats)
+            return false;
+        buffer.resize(buffer.size() * 2);
+    }
+    return true;
+}
+
 std::vector<FeedbackPrimitive> capture_feedback(const std::function<void()>& draw)
 {
-    std::vector<GLfloat> buffer(first_feedback_floats / 16);
     std::vector<FeedbackPrimitive> primitives;
-    while (!try_capture(buffer, draw, primitives) && buffer.size() < most_feedback_floats)
-        buffer.resize(buffer.size() * 2);
+    capture_growing(first_feedback_floats / 16, draw, primitives);
     return primitives;
 }
 
@@ -161,15 +173,10 @@ static void add_background(int size, bool svg)
     add_to_page({3, {corners[0], corners[2], corners[3]}}, svg);
 }
 
-bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
-                  bool transparent, const std::function<void()>& overlay, std::string& error)
+// Starts a gl2ps page of the frame's size on an empty file.
+static bool begin_page(std::FILE* stream, int size, const std::string& path, const std::string& title)
 {
-    OutputFile file;
-    if (!file.open(path, error))
-        return false;
-    std::FILE* stream = file.stream();
-    frame.bind();
-    GLint viewport[4] = {0, 0, frame.size(), frame.size()};
+    GLint viewport[4] = {0, 0, size, size};
     // gl2ps is handed the primitives rather than reading the feedback itself,
     // since it would keep them in drawing order, and of faces in one plane
     // it shows the last drawn on top, where the depth test shows the first.
@@ -179,46 +186,59 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, const std::str
     // drops what nothing of shows.
     const GLint options = GL2PS_NO_OPENGL_CONTEXT | GL2PS_NO_BLENDING | GL2PS_SILENT |
                           GL2PS_BEST_ROOT | GL2PS_OCCLUSION_CULL;
-    std::vector<GLfloat> buffer(first_feedback_floats);
-    std::vector<FeedbackPrimitive> primitives;
+    std::rewind(stream);
+    return ftruncate(fileno(stream), 0) == 0 &&
+           gl2psBeginPage(title.c_str(), "tev-snapshot", viewport, vector_format(path), GL2PS_BSP_SORT,
+                          options, GL_RGBA, 0, nullptr, 0, 0, 0, 0, stream, path.c_str()) == GL2PS_SUCCESS;
+}
+
+// The background unless transparent, then the primitives in reverse order;
+// ends the page.
+static bool end_page(const std::vector<FeedbackPrimitive>& primitives, int size, bool svg,
+                     bool transparent)
+{
+    if (!transparent)
+        add_background(size, svg);
+    for (auto p = primitives.rbegin(); p != primitives.rend(); ++p)
+        if (!edge_on(*p))
+            add_to_page(*p, svg);
+    const GLint state = gl2psEndPage();
+    return state == GL2PS_SUCCESS || state == GL2PS_NO_FEEDBACK;
+}
+
+bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
+                  bool transparent, const std::function<void()>& overlay, std::string& error)
+{
+    OutputFile file;
+    if (!file.open(path, error))
+        return false;
+    frame.bind();
+    // The overlay's text goes onto the page as it is drawn, so every try
+    // of the capture starts a page afresh.
+    bool page_open = false, started = true;
     const auto draw = [&] {
+        if (page_open)
+            gl2psEndPage();
+        page_open = begin_page(file.stream(), frame.size(), path, title);
+        started = started && page_open;
         display();
         if (overlay)
             overlay();
     };
-    GLint state = GL2PS_ERROR;
-    for (bool captured = false; !captured;) {
-        // A page given up for lack of room starts again from an empty file.
-        std::rewind(stream);
-        if (ftruncate(fileno(stream), 0) != 0 ||
-            gl2psBeginPage(title.c_str(), "tev-snapshot", viewport, vector_format(path), GL2PS_BSP_SORT,
-                           options, GL_RGBA, 0, nullptr, 0, 0, 0, 0, stream,
-                           path.c_str()) != GL2PS_SUCCESS) {
-            error = "cannot start the vector picture " + path;
-            return false;
-        }
-        captured = try_capture(buffer, draw, primitives);
-        if (!captured) {
-            gl2psEndPage();
-            if (buffer.size() >= most_feedback_floats) {
-                error = "the view is too large for a vector picture " + path;
-                return false;
-            }
-            buffer.resize(buffer.size() * 2);
-        }
-    }
+    std::vector<FeedbackPrimitive> primitives;
+    const bool captured = capture_growing(first_feedback_floats, draw, primitives);
     // The frame selects the window's back buffer, which a framebuffer object
     // refuses; that error is no fault of the picture.
     while (glGetError() != GL_NO_ERROR) {
     }
-    const bool svg = vector_format(path) == GL2PS_SVG;
-    if (!transparent)
-        add_background(frame.size(), svg);
-    for (auto p = primitives.rbegin(); p != primitives.rend(); ++p)
-        if (!edge_on(*p))
-            add_to_page(*p, svg);
-    state = gl2psEndPage();
-    if (state != GL2PS_SUCCESS && state != GL2PS_NO_FEEDBACK) {
+    if (!started || !captured) {
+        if (page_open)
+            gl2psEndPage();
+        error = !started ? "cannot start the vector picture " + path
+                         : "the view is too large for a vector picture " + path;
+        return false;
+    }
+    if (!end_page(primitives, frame.size(), vector_format(path) == GL2PS_SVG, transparent)) {
         error = "cannot draw the vector picture " + path;
         return false;
     }
