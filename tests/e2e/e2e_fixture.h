@@ -14,6 +14,7 @@
 #include <string>
 
 #include "tests/e2e/x_session.h"
+#include "tests/run_tool.h"
 #include "tools/common/virtual_display.h"
 
 namespace e2e {
@@ -33,21 +34,12 @@ const Pixel mid_gray{153, 153, 153};
 const Pixel dark_gray{51, 51, 51};
 }  // namespace colours
 
-// Everything in a file; empty if it cannot be read.
-inline std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test_tool::read_file;
 
 // An empty directory of this name beside the test binary.
 inline std::string fresh_dir(const std::string& name)
 {
-    const std::string dir = std::string(SCREENSHOT_DIR) + "/" + name;
-    std::system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "'").c_str());
-    return dir;
+    return test_tool::fresh_dir(std::string(SCREENSHOT_DIR) + "/" + name);
 }
 
 class EndToEnd : public testing::Test {
@@ -87,7 +79,7 @@ private:
         std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
         std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests
         const std::string dir = std::string(SCREENSHOT_DIR) + "/run_" + name;
-        std::system(("chmod -R u+w '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str());
+        test_tool::remove_tree(dir);
         return dir;
     }
 

@@ -24,17 +24,14 @@ namespace {
 using e2e::fresh_dir;
 using e2e::read_file;
 
-// Runs a shell command with DISPLAY unset, so that tev-snapshot starts its
-// own X server; returns its exit status.
-int run(const std::string& command)
-{
-    const int raw = std::system(("unset DISPLAY; " + command).c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
+// Runs a command with DISPLAY unset, so that tev-snapshot starts its own X
+// server.
+test_tool::Outcome run(const std::string& command) { return test_tool::run_tool("unset DISPLAY; " + command); }
 
-std::string snapshot_command(const std::string& args)
+// tev-snapshot's exit status.
+int snapshot(const std::string& args)
 {
-    return std::string("'") + TEV_SNAPSHOT_BINARY + "' " + args + " >/dev/null 2>&1";
+    return run(std::string("'") + TEV_SNAPSHOT_BINARY + "' " + args).status;
 }
 
 struct Point {
@@ -121,8 +118,8 @@ TEST_P(VectorPicture, ShowsTheColoursOfThePngOfTheSameView)
 {
     const std::string dir = fresh_dir(std::string("vector_") + GetParam().name);
     const std::string keys = std::string("--keys '") + GetParam().keys + "' --out " + dir;
-    ASSERT_EQ(run(snapshot_command(keys + "/view.png")), 0);
-    ASSERT_EQ(run(snapshot_command(keys + "/view.svg")), 0);
+    ASSERT_EQ(snapshot(keys + "/view.png"), 0);
+    ASSERT_EQ(snapshot(keys + "/view.svg"), 0);
     Picture png;
     std::string error;
     ASSERT_TRUE(read_png(dir + "/view.png", png, error)) << error;
@@ -145,10 +142,11 @@ INSTANTIATE_TEST_SUITE_P(Views, VectorPicture, testing::ValuesIn(views),
 TEST(VectorPicture, PdfAndEpsAreOnePageOfTheViewsSize)
 {
     const std::string dir = fresh_dir("vector_formats");
-    ASSERT_EQ(run(snapshot_command("--keys 'o' --size 500 --out " + dir + "/view.pdf")), 0);
-    ASSERT_EQ(run(snapshot_command("--keys 'o' --size 500 --out " + dir + "/view.EPS")), 0);
-    ASSERT_EQ(run("pdfinfo '" + dir + "/view.pdf' > '" + dir + "/info'"), 0);
-    const std::string info = read_file(dir + "/info");
+    ASSERT_EQ(snapshot("--keys 'o' --size 500 --out " + dir + "/view.pdf"), 0);
+    ASSERT_EQ(snapshot("--keys 'o' --size 500 --out " + dir + "/view.EPS"), 0);
+    const test_tool::Outcome pdfinfo = run("pdfinfo '" + dir + "/view.pdf'");
+    ASSERT_EQ(pdfinfo.status, 0);
+    const std::string& info = pdfinfo.out;
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Page size:       500 x 500 pts"), std::string::npos) << info;
     const std::string eps = read_file(dir + "/view.EPS");
@@ -161,7 +159,7 @@ std::vector<int> blocks_on(int deck)
 {
     std::vector<int> positions;
     for (int p = 0; p < ship_block_count; ++p)
-        if (block_sequence[p]->z0 == deck * 2.5f)
+        if (deck_index(*block_sequence[p]) == deck)
             positions.push_back(p);
     return positions;
 }
@@ -171,7 +169,7 @@ protected:
     static void SetUpTestSuite()
     {
         dir = fresh_dir("deck_plans");
-        status = run(snapshot_command("--deck-plans " + dir + "/plans"));
+        status = snapshot("--deck-plans " + dir + "/plans");
         dir += "/plans/";
     }
     static std::string plan(int deck, const char* suffix)
@@ -231,14 +229,14 @@ TEST_F(DeckPlans, LabelEveryBlockOnceWithoutOverlapUnlessTheIndexSaysItIsLeftOut
     std::vector<std::string> figures;
     for (std::sregex_iterator i(index.begin(), index.end(), figure), end; i != end; ++i)
         figures.push_back(i->str());
-    ASSERT_EQ(figures.size(), 16u);
+    ASSERT_EQ(figures.size(), size_t(deck_count));
 
     static const std::regex text(
         "<text fill=\"#[0-9a-f]{6}\" x=\"([-0-9.]+)\" y=\"([-0-9.]+)\" font-size=\"(\\d+)\""
         "( transform=\"rotate\\(-90[^\"]*\")? text-anchor=\"middle\" dy=\"([-0-9.]+)\"[^>]*>"
         "([^<]*)</text>");
     static const std::regex left_out("<span class=\"left-out\">([^<]*)</span>");
-    for (int deck = 0; deck < 16; ++deck) {
+    for (int deck = 0; deck < deck_count; ++deck) {
         SCOPED_TRACE("deck index " + std::to_string(deck));
         const std::string title =
             "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(22 - deck);
@@ -288,16 +286,17 @@ TEST_F(DeckPlans, LabelEveryBlockOnceWithoutOverlapUnlessTheIndexSaysItIsLeftOut
 TEST_F(DeckPlans, PdfIsOneValidPageWithTheTitleAndLabels)
 {
     ASSERT_EQ(status, 0);
-    const std::string info = dir + "deck-03.info", text = dir + "deck-03.txt";
-    ASSERT_EQ(run("pdfinfo '" + plan(3, "pdf") + "' > '" + info + "'"), 0);
-    const std::string about = read_file(info);
+    const test_tool::Outcome pdfinfo = run("pdfinfo '" + plan(3, "pdf") + "'");
+    ASSERT_EQ(pdfinfo.status, 0);
+    const std::string& about = pdfinfo.out;
     EXPECT_NE(about.find("Pages:           1\n"), std::string::npos) << about;
     EXPECT_NE(about.find("Title:           Deck index 3, deck number 19\n"), std::string::npos)
         << about;
     // Reading the page's text finds no fault in its content.
-    ASSERT_EQ(run("pdftotext '" + plan(3, "pdf") + "' '" + text + "' 2> '" + text + ".err'"), 0);
-    EXPECT_EQ(read_file(text + ".err"), "");
-    const std::string words = read_file(text);
+    const test_tool::Outcome pdftotext = run("pdftotext '" + plan(3, "pdf") + "' -");
+    ASSERT_EQ(pdftotext.status, 0);
+    EXPECT_EQ(pdftotext.err, "");
+    const std::string& words = pdftotext.out;
     for (const char* label : {"Deck index 3, deck number 19", "BL_hangardeck19", "20 ship units"})
         EXPECT_NE(words.find(label), std::string::npos) << label;
 }

@@ -66,7 +66,8 @@ TEST_P(ReferenceImage, MatchesTheCommittedPicture)
     const std::string actual = out + "-actual.png", diff_path = out + "-diff.png";
     const std::string command = "DISPLAY=" + display->name() + " '" TEV_SNAPSHOT_BINARY "' --keys '" +
                                 v.script + "' --out '" + actual + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const test_tool::Outcome run = test_tool::run_tool(command);
+    ASSERT_EQ(run.status, 0) << command << ": " << run.err;
 
     Picture expected, got;
     std::string error;

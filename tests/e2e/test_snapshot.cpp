@@ -21,30 +21,17 @@ using e2e::read_file;
 
 using e2e::EndToEnd;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
 // Runs tev-snapshot with shell-quoted arguments, on `display` or, if that is
 // empty, with DISPLAY unset. `shell_prefix` runs first in the same shell.
-Outcome snapshot(const std::string& args, const std::string& display,
-             const std::string& shell_prefix = "")
+test_tool::Outcome snapshot(const std::string& args, const std::string& display,
+                            const std::string& shell_prefix = "")
 {
-    const std::string dir = SCREENSHOT_DIR;
     const std::string env = display.empty() ? "unset DISPLAY; " : "export DISPLAY=" + display + "; ";
-    const std::string command = shell_prefix + env + "'" + TEV_SNAPSHOT_BINARY + "' " + args +
-                                " >" + dir + "/snapshot.out 2>" + dir + "/snapshot.err";
-    const int raw = std::system(("sh -c \"" + command + "\"").c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(dir + "/snapshot.out"),
-            read_file(dir + "/snapshot.err")};
+    return test_tool::run_tool(shell_prefix + env + "'" + TEV_SNAPSHOT_BINARY + "' " + args);
 }
 
-std::string listing(const std::string& dir)
-{
-    std::system(("ls -A '" + dir + "' > '" + dir + ".ls'").c_str());
-    return read_file(dir + ".ls");
-}
+using test_tool::listing;
+using Names = std::vector<std::string>;
 
 Picture load(const std::string& path)
 {
@@ -86,7 +73,7 @@ TEST_P(SnapshotMatchesWindow, PixelForPixel)
     const e2e::Image window = tev->screenshot();
 
     const std::string path = std::string(SCREENSHOT_DIR) + "/snapshot_" + v.name + ".png";
-    const Outcome run = snapshot("--keys '" + std::string(v.script) + "' --out '" + path + "'",
+    const test_tool::Outcome run = snapshot("--keys '" + std::string(v.script) + "' --out '" + path + "'",
                              display->name());
     ASSERT_EQ(run.status, 0) << run.err;
     const Picture snap = load(path);
@@ -109,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Views, SnapshotMatchesWindow, testing::ValuesIn(views),
 TEST(Snapshot, PrintsOnlyWhatTheKeysPrintAndDrawsAnySizeWithoutADisplay)
 {
     const std::string dir = fresh_dir("snapshot_own_server");
-    const Outcome run = snapshot("--keys 'oB' --size 1000 --transparent --out " + dir + "/big.png", "");
+    const test_tool::Outcome run = snapshot("--keys 'oB' --size 1000 --transparent --out " + dir + "/big.png", "");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "\nDon't know what to do with keyboard hit: 'B' (0x42)\n");
     EXPECT_EQ(run.err, "");
@@ -119,7 +106,7 @@ TEST(Snapshot, PrintsOnlyWhatTheKeysPrintAndDrawsAnySizeWithoutADisplay)
     // The corner is background, the centre of the overhead view is the ship.
     EXPECT_EQ(p.pixel(999, 999)[3], 0);
     EXPECT_EQ(p.pixel(500, 500)[3], 255);
-    EXPECT_EQ(listing(dir), "big.png\n");
+    EXPECT_EQ(listing(dir), Names{"big.png"});
 }
 
 TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
@@ -167,12 +154,12 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
     };
     for (const auto& c : cases) {
         const bool limited = c.prefix.find("ulimit") != std::string::npos;
-        const Outcome run = snapshot(c.args, limited ? display->name() : "", c.prefix);
+        const test_tool::Outcome run = snapshot(c.args, limited ? display->name() : "", c.prefix);
         EXPECT_EQ(run.status, c.status) << c.args;
         EXPECT_EQ(run.err, c.err) << c.args;
         EXPECT_EQ(run.out, "") << c.args;
     }
-    EXPECT_EQ(listing(dir), "");
+    EXPECT_EQ(listing(dir), Names{});
 }
 
 // The animation's frames, laid over each other as a viewer shows them.
@@ -216,7 +203,7 @@ bool same_colours(const Picture& a, const Picture& b)
 TEST(Snapshot, ConstructionWritesEveryStepAndAnAnimationOfThem)
 {
     const std::string dir = fresh_dir("snapshot_construction");
-    const Outcome run = snapshot("--keys 'o' --size 200 --construction " + dir + "/set", "");
+    const test_tool::Outcome run = snapshot("--keys 'o' --size 200 --construction " + dir + "/set", "");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("step 57 of 140\n"), std::string::npos);
 

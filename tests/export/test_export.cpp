@@ -17,6 +17,8 @@
 
 #include "app/app.h"
 #include "render/render.h"
+#include "tests/run_tool.h"
+#include "tools/common/headless.h"
 #include "tools/export/gltf_writer.h"
 #include "tools/export/model_files.h"
 #include "view/view_state.h"
@@ -227,30 +229,16 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir = pattern;
     }
-    void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
+    void TearDown() override { test_tool::remove_tree(dir); }
 
-    std::vector<std::string> listing() const
-    {
-        std::vector<std::string> names;
-        FILE* ls = popen(("ls -A " + dir).c_str(), "r");
-        char line[512];
-        while (ls && std::fgets(line, sizeof line, ls))
-            names.emplace_back(line, std::strcspn(line, "\n"));
-        if (ls)
-            pclose(ls);
-        return names;
-    }
+    std::vector<std::string> listing() const { return test_tool::listing(dir); }
 
     // Runs tev-export; returns its exit status and keeps its standard error.
     int run(const std::string& arguments)
     {
-        const std::string command = std::string(TEV_EXPORT) + " " + arguments + " 2>" + dir +
-                                    "/.stderr >/dev/null";
-        const int status = std::system(command.c_str());
-        std::ifstream in(dir + "/.stderr");
-        std::getline(in, error, '\0');
-        std::remove((dir + "/.stderr").c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const test_tool::Outcome o = test_tool::run_tool(std::string(TEV_EXPORT) + " " + arguments);
+        error = o.err;
+        return o.status;
     }
 
     std::string dir, error;
@@ -371,23 +359,18 @@ TEST_F(Files, PartsListsNameEveryBlockDrawnInConstructionOrder)
 // kind of primitive, in the form feedback_counts prints.
 std::string captured_counts(const std::string& keys)
 {
-    rec::reset();
-    rec::state().tessellate = true;
-    static char name[] = "tev";
-    static char* argv[] = {name, nullptr};
-    int argc = 1;
+    gl_capture::reset();
+    gl_capture::state().tessellate = true;
     testing::internal::CaptureStdout();
-    open_window(&argc, argv);
-    set_start_up_view();
-    run_key_script(request_for(keys).steps);
+    start_viewer("tev", request_for(keys).steps);
     testing::internal::GetCapturedStdout();
-    rec::clear_prims();
+    gl_capture::clear_prims();
     display();
     long polygons[6] = {}, lines[6] = {};
-    for (const rec::Primitive& p : rec::prims()) {
-        const int k = p.kind == rec::Kind::text ? 0 : int(p.kind) + 1;
+    for (const gl_capture::Primitive& p : gl_capture::prims()) {
+        const int k = p.kind == gl_capture::Kind::text ? 0 : int(p.kind) + 1;
         polygons[k] += long(p.triangles.size() / 3);
-        if (p.kind == rec::Kind::line_strip)
+        if (p.kind == gl_capture::Kind::line_strip)
             lines[k] += long(p.points.size()) - 1;
     }
     const char* const names[] = {"other", "rect", "cylinder", "partial_disk", "sphere", "line_strip"};
@@ -403,18 +386,12 @@ class Faithful : public testing::TestWithParam<std::pair<const char*, const char
 TEST_P(Faithful, CaptureMakesAsManyPolygonsPerKindAsOpenGL)
 {
     const std::string keys = GetParam().second;
-    std::string real;
     // The driver keeps some allocations to the end, which a sanitizer build
     // would report as leaks.
-    FILE* out = popen(("ASAN_OPTIONS=detect_leaks=0 " + std::string(FEEDBACK_COUNTS) + " '" + keys +
-                       "'").c_str(),
-                      "r");
-    ASSERT_NE(out, nullptr);
-    char line[256];
-    while (std::fgets(line, sizeof line, out))
-        real += line;
-    ASSERT_EQ(pclose(out), 0) << "feedback_counts failed";
-    EXPECT_EQ(captured_counts(keys), real);
+    const test_tool::Outcome real =
+        test_tool::run_tool("ASAN_OPTIONS=detect_leaks=0 " + std::string(FEEDBACK_COUNTS) + " '" + keys + "'");
+    ASSERT_EQ(real.status, 0) << "feedback_counts failed: " << real.err;
+    EXPECT_EQ(captured_counts(keys), real.out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Export, Faithful,
