@@ -89,6 +89,10 @@ for f in $files; do
         status=1
         continue
     fi
+    if cmp -s "$a" "$b"; then
+        echo "identical: $f"
+        continue
+    fi
     case "$f" in
         *.svg | *.pdf | *.eps)
             grep -av CreationDate "$b" >"$work/stripped"
@@ -99,12 +103,8 @@ for f in $files; do
                 status=1
             fi ;;
         *)
-            if cmp -s "$a" "$b"; then
-                echo "identical: $f"
-            else
-                echo "DIFFERENT: $f"
-                status=1
-            fi ;;
+            echo "DIFFERENT: $f"
+            status=1 ;;
     esac
 done
 rm -f "$work/stripped"
