@@ -3,6 +3,7 @@
 #include <X11/keysym.h>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -113,6 +114,7 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
 {
     const std::string dir = fresh_dir("snapshot_errors");
     const std::string out = " --out " + dir + "/x.png";
+    mkdir((dir + "/taken.png").c_str(), 0755);
     const struct {
         std::string args, prefix;
         int status;
@@ -143,6 +145,8 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
         {"--deck-plans /etc/passwd/plans", "", 1,
          "tev-snapshot: cannot make the directory /etc/passwd/plans: Not a directory\n"},
         {"--out /etc/passwd/x.png", "", 1, "tev-snapshot: cannot write /etc/passwd/x.png: Not a directory\n"},
+        // The file is written beside its name and renamed onto it, which a directory refuses.
+        {"--out " + dir + "/taken.png", "", 1, "tev-snapshot: cannot write " + dir + "/taken.png: Is a directory\n"},
         {out, "PATH=/nonexistent; ", 1,
          "tev-snapshot: Xvfb is not installed (Debian package xvfb); it draws the pictures when "
          "there is no display\n"},
@@ -159,17 +163,35 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
         EXPECT_EQ(run.err, c.err) << c.args;
         EXPECT_EQ(run.out, "") << c.args;
     }
-    EXPECT_EQ(listing(dir), Names{});
+    EXPECT_EQ(listing(dir), Names{"taken.png"});
 }
 
-// The animation's frames, laid over each other as a viewer shows them.
-std::vector<Picture> gif_frames(const std::string& path)
+// An animation as a viewer plays it: each frame laid over the ones before,
+// how long it stays, and how often the whole plays (0: forever).
+struct Animation {
+    std::vector<Picture> frames;
+    std::vector<int> delays;  // hundredths of a second
+    int loops = -1;           // -1: no NETSCAPE2.0 loop block
+};
+
+int loop_count(const SavedImage& first)
+{
+    const ExtensionBlock* blocks = first.ExtensionBlocks;
+    for (int i = 0; i + 1 < first.ExtensionBlockCount; ++i)
+        if (blocks[i].Function == APPLICATION_EXT_FUNC_CODE && blocks[i].ByteCount == 11 &&
+            std::equal(blocks[i].Bytes, blocks[i].Bytes + 11, "NETSCAPE2.0") &&
+            blocks[i + 1].ByteCount == 3 && blocks[i + 1].Bytes[0] == 1)
+            return blocks[i + 1].Bytes[1] | blocks[i + 1].Bytes[2] << 8;
+    return -1;
+}
+
+Animation read_gif(const std::string& path)
 {
     int code = 0;
     GifFileType* gif = DGifOpenFileName(path.c_str(), &code);
-    std::vector<Picture> frames;
+    Animation a;
     if (!gif || DGifSlurp(gif) != GIF_OK)
-        return frames;
+        return a;
     Picture canvas;
     canvas.width = gif->SWidth;
     canvas.height = gif->SHeight;
@@ -184,10 +206,14 @@ std::vector<Picture> gif_frames(const std::string& path)
                 uint8_t* p = &canvas.rgba[(size_t(d.Top + y) * canvas.width + d.Left + x) * 4];
                 p[0] = c.Red, p[1] = c.Green, p[2] = c.Blue, p[3] = 255;
             }
-        frames.push_back(canvas);
+        a.frames.push_back(canvas);
+        GraphicsControlBlock control{};
+        a.delays.push_back(DGifSavedExtensionToGCB(gif, i, &control) == GIF_OK ? control.DelayTime : -1);
     }
+    if (gif->ImageCount > 0)
+        a.loops = loop_count(gif->SavedImages[0]);
     DGifCloseFile(gif, &code);
-    return frames;
+    return a;
 }
 
 bool same_colours(const Picture& a, const Picture& b)
@@ -207,14 +233,25 @@ TEST(Snapshot, ConstructionWritesEveryStepAndAnAnimationOfThem)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("step 57 of 140\n"), std::string::npos);
 
-    const std::vector<Picture> frames = gif_frames(dir + "/set/construction.gif");
-    ASSERT_EQ(frames.size(), 141u);
+    const Animation gif = read_gif(dir + "/set/construction.gif");
+    ASSERT_EQ(gif.frames.size(), 141u);
     for (int step : {0, 1, 16, 17, 70, 139, 140}) {
         char name[32];
         std::snprintf(name, sizeof name, "/set/step-%03d.png", step);
-        EXPECT_TRUE(same_colours(load(dir + name), frames[size_t(step)])) << "step " << step;
+        EXPECT_TRUE(same_colours(load(dir + name), gif.frames[size_t(step)])) << "step " << step;
     }
-    EXPECT_FALSE(same_colours(frames[0], frames[140]));
+    EXPECT_FALSE(same_colours(gif.frames[0], gif.frames[140]));
+    // It plays forever, a quarter of a second a step, and holds the whole ship 3 s.
+    EXPECT_EQ(gif.loops, 0);
+    EXPECT_EQ(std::vector<int>(gif.delays.begin(), gif.delays.end() - 1), std::vector<int>(140, 25));
+    EXPECT_EQ(gif.delays.back(), 300);
+
+    // The first and last steps are what the keys Z and A show after the same script.
+    for (const auto& [key, step] : {std::pair{"z", "000"}, std::pair{"a", "140"}}) {
+        const std::string single = dir + "/" + key + ".png";
+        ASSERT_EQ(snapshot("--keys 'o" + std::string(key) + "' --size 200 --out " + single, "").status, 0);
+        EXPECT_TRUE(same_colours(load(single), load(dir + "/set/step-" + step + ".png"))) << key;
+    }
 }
 
 }  // namespace

@@ -73,6 +73,22 @@ const tinygltf::Node* node_named(const tinygltf::Model& m, const std::string& na
     return nullptr;
 }
 
+// The corners of the box around a node's mesh, in the glTF frame.
+std::pair<std::array<double, 3>, std::array<double, 3>> mesh_bounds(const tinygltf::Model& m,
+                                                                    const tinygltf::Node& n)
+{
+    std::array<double, 3> lo{1e9, 1e9, 1e9}, hi{-1e9, -1e9, -1e9};
+    EXPECT_GE(n.mesh, 0) << n.name;
+    for (const tinygltf::Primitive& p : m.meshes[size_t(std::max(n.mesh, 0))].primitives) {
+        const tinygltf::Accessor& a = m.accessors[p.attributes.at("POSITION")];
+        for (int i = 0; i < 3; ++i) {
+            lo[i] = std::min(lo[i], a.minValues[i]);
+            hi[i] = std::max(hi[i], a.maxValues[i]);
+        }
+    }
+    return {lo, hi};
+}
+
 // ---- the glTF read back ------------------------------------------------------
 
 struct ShownBlocks {
@@ -127,21 +143,18 @@ TEST(Export, ShuttleBridgeCarriesItsFactsAndSitsInItsBoundsInTheGltfFrame)
         EXPECT_EQ(x.Get("bounds").Get(i).GetNumberAsDouble(), bounds[i]);
 
     // glTF is y-up: ship x 60..76 stays X, ship z 7.5..10 is Y, ship y -16..16 is -Z.
-    ASSERT_GE(bridge->mesh, 0);
-    std::array<double, 3> lo{1e9, 1e9, 1e9}, hi{-1e9, -1e9, -1e9};
-    for (const tinygltf::Primitive& p : m.meshes[bridge->mesh].primitives) {
-        const tinygltf::Accessor& a = m.accessors[p.attributes.at("POSITION")];
-        for (int i = 0; i < 3; ++i) {
-            lo[i] = std::min(lo[i], a.minValues[i]);
-            hi[i] = std::max(hi[i], a.maxValues[i]);
-        }
-    }
+    const auto [lo, hi] = mesh_bounds(m, *bridge);
     EXPECT_NEAR(lo[0], 60, 1e-4);
     EXPECT_NEAR(hi[0], 76, 1e-4);
     EXPECT_NEAR(lo[1], 7.5, 1e-4);
     EXPECT_NEAR(lo[2], -16, 1e-4);
     EXPECT_NEAR(hi[2], 16, 1e-4);
     EXPECT_LE(hi[1], 10 + 1e-4);
+    // A block off the centre line tells a mirror image: the corridor at ship
+    // y -10..-8 is at Z 8..10 (its wall panels stand 0.13 inside).
+    const auto [corridor_lo, corridor_hi] = mesh_bounds(m, *node_named(m, "block_000"));
+    EXPECT_NEAR(corridor_lo[2], 7.87, 1e-4);
+    EXPECT_NEAR(corridor_hi[2], 10, 1e-4);
 
     // Its ceiling, drawn at start-up, is a child node of its own; 't' takes it away.
     ASSERT_EQ(bridge->children.size(), 1u);
@@ -244,40 +257,61 @@ protected:
     std::string dir, error;
 };
 
+// Every vertex's extent along one axis of a file read back through assimp.
+struct Extent {
+    size_t faces = 0;
+    double lo = 1e9, hi = -1e9;
+};
+
+Extent read_back(const std::string& path, int axis)
+{
+    Assimp::Importer importer;
+    const aiScene* scene = importer.ReadFile(path, 0);
+    EXPECT_NE(scene, nullptr) << path << ": " << importer.GetErrorString();
+    Extent e;
+    for (unsigned i = 0; scene && i < scene->mNumMeshes; ++i) {
+        const aiMesh* mesh = scene->mMeshes[i];
+        e.faces += mesh->mNumFaces;  // PLY reads a degenerate triangle back as a line or point
+        for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
+            e.lo = std::min<double>(e.lo, mesh->mVertices[v][axis]);
+            e.hi = std::max<double>(e.hi, mesh->mVertices[v][axis]);
+        }
+    }
+    return e;
+}
+
 TEST_F(Files, ObjStlAndPlyLoadBackWithAssimpInTheShipsFrame)
 {
     testing::internal::CaptureStdout();
-    const ShipModel model = capture_ship(request_for("nnnnnnnnnnnnn"));  // deck index 3
+    const ShipModel deck_3 = capture_ship(request_for("nnnnnnnnnnnnn"));
+    // Block 0 alone (ship y -10..-8) and the upright tubes (near y 0), no station.
+    const ShipModel first_block = capture_ship(request_for("zjf"));
     testing::internal::GetCapturedStdout();
     size_t triangles = 0;
-    for (const ModelPart& p : model.parts)
+    for (const ModelPart& p : deck_3.parts)
         triangles += p.geometry.triangle_count() + p.ceiling.triangle_count();
 
-    for (const char* name : {"ship.obj", "ship.stl", "ship.ply"}) {
+    for (const std::string name : {"ship.obj", "ship.stl", "ship.ply"}) {
         std::string failure;
-        ASSERT_TRUE(write_model_file(model, dir + "/" + name, failure)) << failure;
-        Assimp::Importer importer;
-        const aiScene* scene = importer.ReadFile(dir + "/" + name, 0);
-        ASSERT_NE(scene, nullptr) << name << ": " << importer.GetErrorString();
-        size_t faces = 0;
-        double z_lo = 1e9, z_hi = -1e9;
-        for (unsigned i = 0; i < scene->mNumMeshes; ++i) {
-            const aiMesh* mesh = scene->mMeshes[i];
-            faces += mesh->mNumFaces;  // PLY reads a degenerate triangle back as a line or point
-            for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
-                z_lo = std::min<double>(z_lo, mesh->mVertices[v].z);
-                z_hi = std::max<double>(z_hi, mesh->mVertices[v].z);
-            }
-        }
-        EXPECT_EQ(faces, triangles) << name;
+        ASSERT_TRUE(write_model_file(deck_3, dir + "/" + name, failure)) << failure;
+        const Extent z = read_back(dir + "/" + name, 2);
+        EXPECT_EQ(z.faces, triangles) << name;
         // Deck index 3 stands from z 7.5; the hull and station reach further.
-        EXPECT_LT(z_lo, 7.5) << name;
-        EXPECT_GT(z_hi, 10) << name;
+        EXPECT_LT(z.lo, 7.5) << name;
+        EXPECT_GT(z.hi, 10) << name;
+
+        // The ship's own frame, not its mirror image.
+        ASSERT_TRUE(write_model_file(first_block, dir + "/first-" + name, failure)) << failure;
+        const Extent y = read_back(dir + "/first-" + name, 1);
+        EXPECT_NEAR(y.lo, -10, 1e-4) << name;
+        EXPECT_LT(y.hi, 8) << name;
     }
     std::ifstream mtl(dir + "/ship.mtl");
     std::string text((std::istreambuf_iterator<char>(mtl)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("newmtl magenta"), std::string::npos);
-    EXPECT_EQ(listing(), (std::vector<std::string>{"ship.mtl", "ship.obj", "ship.ply", "ship.stl"}));
+    EXPECT_EQ(listing(), (std::vector<std::string>{"first-ship.mtl", "first-ship.obj", "first-ship.ply",
+                                                   "first-ship.stl", "ship.mtl", "ship.obj", "ship.ply",
+                                                   "ship.stl"}));
 }
 
 TEST_F(Files, CommandLineMistakesGiveOneLineAndLeaveNoFile)

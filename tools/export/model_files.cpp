@@ -17,13 +17,15 @@
 #include "tools/common/output_file.h"
 #include "tools/export/gltf_writer.h"
 
+// PLY is written as text: assimp's binary PLY writer puts four floats of
+// colour where its header declares four bytes, so no reader can read it.
 const ModelFormat model_formats[5] = {
     // extension  assimp  axes
     {".glb",      nullptr, "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // binary glTF
     {".gltf",     nullptr, "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // JSON glTF
     {".obj",      "obj",   "z up, the ship's own frame (with FILE.mtl)"},  // Wavefront OBJ
     {".stl",      "stlb",  "z up, the ship's own frame (binary STL)"},     // STL
-    {".ply",      "plyb",  "z up, the ship's own frame (binary PLY)"},     // PLY
+    {".ply",      "ply",   "z up, the ship's own frame (text PLY)"},       // PLY
 };
 
 const ModelFormat* model_format_for(const std::string& path)
@@ -185,7 +187,7 @@ bool write_with_assimp(const ShipModel& model, const ModelFormat& format, const 
         return false;
     }
     SceneBuilder builder{std::strcmp(format.assimp_id, "obj") == 0,
-                         std::strcmp(format.assimp_id, "plyb") == 0, {}, {}, {}};
+                         std::strcmp(format.assimp_id, "ply") == 0, {}, {}, {}};
     const std::unique_ptr<aiScene> scene = builder.build(model);
     Assimp::Exporter exporter;
     if (exporter.Export(scene.get(), format.assimp_id, temporary + "/" + base) != aiReturn_SUCCESS) {

@@ -69,8 +69,10 @@ const char examples[] =
     "  tev-snapshot --keys 'ot' --out overhead.svg\n"
     "  tev-snapshot --size 1024 --deck-plans plans/\n";
 
-// Frame times of the animation, in hundredths of a second.
-constexpr int step_delay = 8, last_step_delay = 300;
+// Frame times of the animation, in hundredths of a second: a quarter of a
+// second a step, as in the model's construction animation, and the whole
+// ship held for 3 s.
+constexpr int step_delay = 25, last_step_delay = 300;
 
 struct Options {
     std::string keys, out, construction, deck_plans;
