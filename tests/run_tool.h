@@ -48,6 +48,13 @@ inline void remove_tree(const std::string& dir)
     fs::remove_all(dir, code);
 }
 
+// A new empty directory /tmp/NAME-XXXXXX; empty if it cannot be made.
+inline std::string temporary_dir(const std::string& name)
+{
+    std::string pattern = "/tmp/" + name + "-XXXXXX";
+    return mkdtemp(pattern.data()) ? pattern : "";
+}
+
 // An empty directory of this path, made afresh.
 inline std::string fresh_dir(const std::string& dir)
 {

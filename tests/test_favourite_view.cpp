@@ -28,9 +28,7 @@ class FavouriteView : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/tev-favview-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
+        ASSERT_FALSE((dir = test_tool::temporary_dir("tev-favview")).empty());
         old_dir = getcwd(nullptr, 0);
         ASSERT_EQ(chdir(dir.c_str()), 0);
         scene::start_program();

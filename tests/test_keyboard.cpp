@@ -46,10 +46,10 @@ TEST_F(Keyboard, DeckFilterCyclesThroughSeventeenValues)
     press("u");
     EXPECT_EQ(v.deck_shown, 0);  // U at 16 (all decks) wraps to 0
     press("n");
-    EXPECT_EQ(v.deck_shown, 16);  // N at 0 wraps to 16
+    EXPECT_EQ(v.deck_shown, all_decks);  // N at 0 wraps to 16
     v.deck_shown = 15;
     press("U");
-    EXPECT_EQ(v.deck_shown, 16);
+    EXPECT_EQ(v.deck_shown, all_decks);
     press("N");
     EXPECT_EQ(v.deck_shown, 15);
     int steps = 0;
@@ -59,10 +59,10 @@ TEST_F(Keyboard, DeckFilterCyclesThroughSeventeenValues)
     } while (v.deck_shown != 15);
     EXPECT_EQ(steps, 17);
     press("L");
-    EXPECT_EQ(v.deck_shown, 16);
+    EXPECT_EQ(v.deck_shown, all_decks);
     v.deck_shown = 3;
     press("l");
-    EXPECT_EQ(v.deck_shown, 16);
+    EXPECT_EQ(v.deck_shown, all_decks);
 }
 
 TEST_F(Keyboard, FlagKeysToggleBetweenZeroAndOne)
@@ -148,7 +148,7 @@ TEST_F(Keyboard, ProjectionKeysLandOnTheDefaultsOfTheNewMode)
     EXPECT_EQ(v.cam_x, -256.0f);
     // Nothing but the camera changes.
     EXPECT_EQ(v.blocks_shown, 140);
-    EXPECT_EQ(v.deck_shown, 16);
+    EXPECT_EQ(v.deck_shown, all_decks);
     EXPECT_EQ(v.show_earth, 1);
 }
 

@@ -26,12 +26,39 @@ protected:
     }
 };
 
-TEST_F(Menu, OffersTheSevenEntriesOnTheRightButton)
+// Each entry on the right button leaves the view as the keys a user would
+// type instead leave it, from a view start-up does not give: nothing built,
+// deck 14, the Earth, the station and the world view off.
+TEST_F(Menu, EachEntryOnTheRightButtonDoesWhatItsKeysDo)
 {
-    const std::vector<std::pair<std::string, int>> entries = {
-        {"Show All", 9}, {"Earth", 8}, {"ISS Alpha", 7}, {"Reset View", 6},
-        {"Landing Bay Target", 5}, {"Toggle View", 4}, {"Quit", 3}};
-    EXPECT_EQ(gl_capture::state().menu_entries, entries);
+    const char from[] = "ZNNefw";
+    const struct {
+        const char* text;
+        int value;
+        const char* keys;
+    } entries[] = {
+        // text                 value  keys
+        {"Show All",            9,     "alef"},  // all blocks, all decks, Earth and station back
+        {"Earth",               8,     "e"},
+        {"ISS Alpha",           7,     "f"},
+        {"Reset View",          6,     "v"},
+        {"Landing Bay Target",  5,     "x"},
+        {"Toggle View",         4,     "o"},
+    };
+    std::vector<std::pair<std::string, int>> offered;
+    for (const auto& e : entries) {
+        offered.emplace_back(e.text, e.value);
+        scene::press(from);
+        scene::press(e.keys);
+        const ViewState by_keys = view_state;
+        scene::start_program();
+        scene::press(from);
+        choose(e.value);
+        EXPECT_EQ(std::memcmp(&by_keys, &view_state, sizeof by_keys), 0) << e.text;
+        scene::start_program();
+    }
+    offered.emplace_back("Quit", 3);  // QuitEndsTheProcessWithStatusZero
+    EXPECT_EQ(gl_capture::state().menu_entries, offered);
     EXPECT_EQ(gl_capture::state().menu_button, GLUT_RIGHT_BUTTON);
     EXPECT_EQ(gl_capture::state().menu_func, &main_menu);
 }

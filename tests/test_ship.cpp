@@ -57,14 +57,15 @@ TEST(Catalogue, CountsBlocksPerDeck)
 {
     std::map<int, int> per_deck;
     for (int i = 0; block_sequence[i]; ++i) {
-        const float z0 = block_sequence[i]->z0;
-        ASSERT_EQ(z0, 2.5f * static_cast<int>(z0 / 2.5f)) << "floor off the deck grid at " << i;
-        ++per_deck[static_cast<int>(z0 / 2.5f)];
+        const Block& b = *block_sequence[i];
+        ASSERT_EQ(b.z0, deck_height * deck_index(b)) << "floor off the deck grid at " << i;
+        ++per_deck[deck_index(b)];
     }
     const std::map<int, int> expected = {
         {0, 6}, {1, 4}, {2, 10}, {3, 27}, {4, 25}, {5, 31}, {6, 19}, {7, 8},
         {8, 1}, {9, 1}, {10, 1}, {11, 1}, {12, 1}, {13, 1}, {14, 1}, {15, 2}};
     EXPECT_EQ(per_deck, expected);
+    EXPECT_EQ(int(expected.size()), deck_count);
 }
 
 TEST(Catalogue, RowsMatchTheirNamesColoursAndBounds)
@@ -167,8 +168,8 @@ protected:
         gl_capture::reset();
         view_state = ViewState{};
         view_state.show_ceilings = 1;
-        view_state.blocks_shown = 140;
-        view_state.deck_shown = 16;
+        view_state.blocks_shown = block_total();
+        view_state.deck_shown = all_decks;
     }
 
     const std::vector<gl_capture::Primitive>& draw()

@@ -81,6 +81,36 @@ void __wrap_gluPerspective(GLdouble, GLdouble, GLdouble, GLdouble)
 }
 }
 
+// Polygons (as triangles) and line segments per kind in a GL_3D feedback
+// buffer; false on a token it does not know.
+bool count_primitives(const std::vector<GLfloat>& buffer, GLint used, long (&polygons)[kind_count],
+           long (&lines)[kind_count])
+{
+    Kind kind = other;
+    for (GLint i = 0; i < used;) {
+        const int token = int(buffer[i++]);
+        switch (token) {
+        case GL_PASS_THROUGH_TOKEN: kind = Kind(int(buffer[i++])); break;
+        case GL_POLYGON_TOKEN: {
+            const int n = int(buffer[i++]);
+            polygons[kind] += n - 2;  // as triangles
+            i += 3 * n;
+            break;
+        }
+        case GL_LINE_TOKEN:
+        case GL_LINE_RESET_TOKEN: ++lines[kind]; i += 6; break;
+        case GL_POINT_TOKEN:
+        case GL_BITMAP_TOKEN:
+        case GL_DRAW_PIXEL_TOKEN:
+        case GL_COPY_PIXEL_TOKEN: i += 3; break;
+        default:
+            std::fprintf(stderr, "feedback_counts: unknown token %d\n", token);
+            return false;
+        }
+    }
+    return true;
+}
+
 int main(int argc, char** argv)
 {
     std::vector<ScriptStep> steps;
@@ -106,28 +136,8 @@ int main(int argc, char** argv)
         return 1;
     }
     long polygons[kind_count] = {}, lines[kind_count] = {};
-    Kind kind = other;
-    for (GLint i = 0; i < used;) {
-        const int token = int(buffer[i++]);
-        switch (token) {
-        case GL_PASS_THROUGH_TOKEN: kind = Kind(int(buffer[i++])); break;
-        case GL_POLYGON_TOKEN: {
-            const int n = int(buffer[i++]);
-            polygons[kind] += n - 2;  // as triangles
-            i += 3 * n;
-            break;
-        }
-        case GL_LINE_TOKEN:
-        case GL_LINE_RESET_TOKEN: ++lines[kind]; i += 6; break;
-        case GL_POINT_TOKEN:
-        case GL_BITMAP_TOKEN:
-        case GL_DRAW_PIXEL_TOKEN:
-        case GL_COPY_PIXEL_TOKEN: i += 3; break;
-        default:
-            std::fprintf(stderr, "feedback_counts: unknown token %d\n", token);
-            return 1;
-        }
-    }
+    if (!count_primitives(buffer, used, polygons, lines))
+        return 1;
     for (int k = 0; k < kind_count; ++k)
         std::printf("%s %ld %ld\n", kind_names[k], polygons[k], lines[k]);
     glutExit();
