@@ -239,7 +239,7 @@ TEST_F(DeckPlans, LabelEveryBlockOnceWithoutOverlapUnlessTheIndexSaysItIsLeftOut
     for (int deck = 0; deck < deck_count; ++deck) {
         SCOPED_TRACE("deck index " + std::to_string(deck));
         const std::string title =
-            "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(22 - deck);
+            "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(deck_number(deck));
         const std::string svg = read_file(plan(deck, "svg"));
         EXPECT_NE(svg.find(">" + title + "</text>"), std::string::npos);
         EXPECT_NE(figures[size_t(deck)].find("<img src=\"" + plan(deck, "svg").substr(dir.size()) +

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -34,10 +35,27 @@ static bool parse_menu_value(const std::string& digits, int& value)
     return true;
 }
 
+// The item as an error shows it: control characters as \xNN, so that the
+// error stays one line.
+static std::string shown_as(const std::string& item)
+{
+    std::string shown = "<";
+    for (const char c : item) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown + ">";
+}
+
 // One <...> item, without its brackets.
 static bool parse_bracketed(const std::string& item, ScriptStep& step, std::string& error)
 {
-    const std::string shown = "<" + item + ">";
+    const std::string shown = shown_as(item);
     if (strcasecmp(item.c_str(), "lt") == 0) {
         step = {ScriptStep::key, '<', false};
         return true;
