@@ -18,26 +18,28 @@ protected:
 
 TEST_F(Keyboard, ConstructionCounterStopsAtBothEnds)
 {
-    ViewState& v = view_state;
+    const int all = block_total();
+    const struct {
+        const char* keys;
+        int shown;
+    } steps[] = {
+        // keys  counter after
+        {"j",    all},  // J at the top stays
+        {"z",    0},
+        {"h",    0},    // H at 0 stays
+        {"JjJ",  3},
+        {"H",    2},
+        {"AJ",   all},
+        {"Z",    0},
+        {"a",    all},
+    };
+    for (const auto& s : steps) {
+        press(s.keys);
+        EXPECT_EQ(view_state.blocks_shown, s.shown) << s.keys;
+    }
+    view_state.blocks_shown = all - 1;
     press("j");
-    EXPECT_EQ(v.blocks_shown, 140);  // J at 140 stays
-    press("z");
-    EXPECT_EQ(v.blocks_shown, 0);
-    press("h");
-    EXPECT_EQ(v.blocks_shown, 0);  // H at 0 stays
-    press("JjJ");
-    EXPECT_EQ(v.blocks_shown, 3);
-    press("H");
-    EXPECT_EQ(v.blocks_shown, 2);
-    press("AJ");
-    EXPECT_EQ(v.blocks_shown, 140);
-    v.blocks_shown = 139;
-    press("j");
-    EXPECT_EQ(v.blocks_shown, 140);
-    press("Z");
-    EXPECT_EQ(v.blocks_shown, 0);
-    press("a");
-    EXPECT_EQ(v.blocks_shown, 140);
+    EXPECT_EQ(view_state.blocks_shown, all);
 }
 
 TEST_F(Keyboard, DeckFilterCyclesThroughSeventeenValues)
