@@ -103,7 +103,10 @@ function colours_of(png) {
 }
 
 test('the loaded page shows the colours of the viewer\'s overhead picture on black', async () => {
-  await page.evaluate(() => { document.getElementById('panel').hidden = true; });
+  await page.evaluate(() => {
+    window.tev.set({ counter: 140, deck: 16 });
+    document.getElementById('panel').hidden = true;
+  });
   const shot = await page.screenshot({ path: screenshot });
   await page.evaluate(() => { document.getElementById('panel').hidden = false; });
   const viewer = await colours_of(fs.readFileSync(overhead));
