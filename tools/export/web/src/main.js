@@ -77,7 +77,12 @@ function create_page(view, ship) {
     help: show_help,
   };
   const write_link = () => {
-    set_camera(view, camera_of(view).map(round), view.at_home);
+    const camera = camera_of(view), snapped = camera.map(round);
+    if (snapped.some((n, i) => n !== camera[i])) {
+      // Too small a move for the orbit controls to redraw by themselves.
+      set_camera(view, snapped, view.at_home);
+      view.render();
+    }
     const fragment = `#${link_of(state, camera_of(view))}`;
     if (fragment !== location.hash) history.replaceState(null, '', fragment);
     return location.href;
