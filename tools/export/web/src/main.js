@@ -42,7 +42,7 @@ async function read_model(view) {
 // The page's state and what acts on it: the commands call these.
 function create_page(view, ship) {
   const facts = ship.facts;
-  let state = initial_state(facts), player = null, controls = null;
+  let state = initial_state(facts), player = null, controls = null, snapped_camera = null;
   const page = {
     facts, blocks: ship.blocks, parts: ship.parts, loaded_ms: null,
     get state() { return state; },
@@ -77,10 +77,12 @@ function create_page(view, ship) {
     help: show_help,
   };
   const write_link = () => {
-    const camera = camera_of(view), snapped = camera.map(round);
-    if (snapped.some((n, i) => n !== camera[i])) {
-      // Too small a move for the orbit controls to redraw by themselves.
-      set_camera(view, snapped, view.at_home);
+    // The camera goes to what its link will say, unless it is there
+    // already; the orbit controls do not redraw for so small a move.
+    const camera = camera_of(view);
+    if (String(camera) !== String(snapped_camera)) {
+      set_camera(view, camera.map(round), view.at_home);
+      snapped_camera = camera_of(view);
       view.render();
     }
     const fragment = `#${link_of(state, camera_of(view))}`;
