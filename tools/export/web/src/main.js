@@ -42,7 +42,7 @@ async function read_model(view) {
 // The page's state and what acts on it: the commands call these.
 function create_page(view, ship) {
   const facts = ship.facts;
-  let state = initial_state(facts), player = null, controls = null, snapped_camera = null;
+  let state = initial_state(facts), controls = null, snapped_camera = null;
   const page = {
     facts, blocks: ship.blocks, parts: ship.parts, loaded_ms: null,
     get state() { return state; },
@@ -53,19 +53,6 @@ function create_page(view, ship) {
       controls.update(state, before);
       write_link();
     },
-    play(on) {
-      clearInterval(player);
-      player = null;
-      if (on) {
-        if (state.counter >= facts.counter_max) state = { ...state, counter: 0 };
-        player = setInterval(() => {
-          if (state.counter + 1 >= facts.counter_max) page.play(false);
-          page.set({ counter: state.counter + 1 });
-        }, (facts.step_seconds || 0.25) * 1000);
-      }
-      page.set({});
-    },
-    playing: () => player !== null,
     camera: camera_commands(view),
     set_link(fragment) {
       const link = read_link(fragment, facts);
@@ -89,9 +76,30 @@ function create_page(view, ship) {
     if (fragment !== location.hash) history.replaceState(null, '', fragment);
     return location.href;
   };
+  Object.assign(page, player(page));
   controls = create_controls(page);
   keep_camera_in_link(view, write_link);
   return page;
+}
+
+// Plays the construction from where it is (from no blocks when it is
+// complete) at the model's pace, a block a step.
+function player(page) {
+  let timer = null;
+  const playing = () => timer !== null;
+  function play(on) {
+    clearInterval(timer);
+    timer = null;
+    if (on) {
+      if (page.state.counter >= page.facts.counter_max) page.set({ counter: 0 });
+      timer = setInterval(() => {
+        if (page.state.counter + 1 >= page.facts.counter_max) play(false);
+        page.set({ counter: page.state.counter + 1 });
+      }, (page.facts.step_seconds || 0.25) * 1000);
+    }
+    page.set({});
+  }
+  return { play, playing };
 }
 
 function camera_commands(view) {
