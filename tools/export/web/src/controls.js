@@ -47,7 +47,8 @@ function bind_inputs(page) {
 
 // The table's keys, from anywhere on the page; the view's own (orbit, pan,
 // zoom) only while it has the focus. A key that a focused control uses
-// itself (Space on a button, arrows on the slider) stays with it.
+// itself (Space on a button, arrows on the slider, letters in the deck
+// list) stays with it.
 function bind_keys(page) {
   const view = $('view');
   window.addEventListener('keydown', (e) => {
@@ -56,6 +57,7 @@ function bind_keys(page) {
     if (command.view_only && document.activeElement !== view) return;
     if ($('help').open && command.name !== 'close') return;
     if (e.target.closest?.('button, select, input') && [' ', 'Enter'].includes(e.key)) return;
+    if (e.target.closest?.('select') && command.name !== 'close') return;  // its letters pick options
     command.action(page);
     e.preventDefault();
   });
