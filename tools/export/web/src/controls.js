@@ -24,7 +24,7 @@ function bind_buttons(page) {
     const keys = command.keys.map(key_label);
     button.title = keys.length ? `${command.what} (${keys.join(', ')})` : command.what;
     if (!button.hasAttribute('aria-label') && !/\w/.test(button.textContent)) button.setAttribute('aria-label', command.what);
-    if (keys.length) button.setAttribute('aria-keyshortcuts', command.keys.join(' '));
+    if (keys.length) button.setAttribute('aria-keyshortcuts', command.keys.map((k) => (k === ' ' ? 'Space' : k)).join(' '));
     button.addEventListener('click', () => command.action(page));
   }
 }
