@@ -16,18 +16,26 @@ class Merged {
     this.index = [];
   }
 
+  // A primitive's vertices that share a position become one (about half of
+  // them in this model), which spares the vertex stage as many.
   add(geometry, matrix, colour, unit, pairs_of) {
-    const base = this.positions.length / 3;
     const position = geometry.attributes.position;
+    const merged_at = new Map(), vertex_of = new Uint32Array(position.count);
     const v = new THREE.Vector3();
     for (let i = 0; i < position.count; i++) {
-      v.fromBufferAttribute(position, i).applyMatrix4(matrix);
-      this.positions.push(v.x, v.y, v.z);
-      this.colours.push(Math.round(colour.r * 255), Math.round(colour.g * 255), Math.round(colour.b * 255));
-      unit.box.expandByPoint(v);
+      v.fromBufferAttribute(position, i);
+      const key = `${v.x},${v.y},${v.z}`;
+      if (!merged_at.has(key)) {
+        merged_at.set(key, this.positions.length / 3);
+        v.applyMatrix4(matrix);
+        this.positions.push(v.x, v.y, v.z);
+        this.colours.push(Math.round(colour.r * 255), Math.round(colour.g * 255), Math.round(colour.b * 255));
+        unit.box.expandByPoint(v);
+      }
+      vertex_of[i] = merged_at.get(key);
     }
     const start = this.index.length;
-    for (const i of pairs_of(geometry)) this.index.push(base + i);
+    for (const i of pairs_of(geometry)) this.index.push(vertex_of[i]);
     const range = unit.ranges[this.per_primitive];
     if (range.count === 0) range.start = start;
     range.count += this.index.length - start;
