@@ -1,107 +1,133 @@
-// The page's controls: the construction slider and its buttons, the deck
-// filter, the toggles, the viewer's keys, the heads-up line and the block
-// under the pointer. Every change goes through set(), which keeps the
-// counter and deck in range and redraws.
-import { ALL_DECKS, PARTS, show, pick, reset_view } from './scene.js';
+// The page's panel and keys: the construction slider and its buttons, the
+// deck filter, the toggles, the list of keys, the heads-up line, the newest
+// block and the block under the pointer, and the announcements for screen
+// readers. Every control runs a command of the command table (commands.js)
+// or sets the state through page.set; update() shows a new state.
+import { COMMANDS, command_named, command_of_key, key_label } from './commands.js';
+import { TOGGLES } from './state.js';
 
 const $ = (id) => document.getElementById(id);
 
-export function create_controls(view, ship) {
-  const last = ship.blocks.length + 1;  // the viewer's block_total(): 139 blocks, counter 140
-  const info = ship.info;
-  const state = {
-    counter: clamp(info.blocks_shown ?? last, 0, last),
-    deck: clamp(info.deck_shown ?? ALL_DECKS, 0, ALL_DECKS),
-    ceilings: true, hull: true, station: true, target: true,
-  };
-  const step_ms = (info.step_seconds || 0.25) * 1000;
-  let player = null;
-
-  function set(change) {
-    Object.assign(state, change);
-    state.counter = clamp(state.counter, 0, last);
-    state.deck = clamp(state.deck, 0, ALL_DECKS);
-    show(ship, state);
-    view.render();
-    $('counter').value = state.counter;
-    $('deck').value = state.deck;
-    $('hud').textContent = `dck ${state.deck} ${state.counter} blx`;
-    for (const part of PARTS) $(`show-${part}`).checked = state[part];
-    $('play').textContent = player ? 'pause' : 'play';
-    controls.onchange(state);
-  }
-
-  function play(on) {
-    clearInterval(player);
-    player = null;
-    if (on) {
-      if (state.counter >= last) state.counter = 0;
-      player = setInterval(() => {
-        if (state.counter + 1 >= last) play(false);
-        set({ counter: state.counter + 1 });
-      }, step_ms);
-    }
-    set({});
-  }
-
-  const toggle = (part) => set({ [part]: !state[part] });
-  // The viewer's commands and their keys; the buttons name them in
-  // data-command.
-  // name:     [key, what it does]
-  const commands = {
-    begin:    ['z', () => set({ counter: 0 })],
-    back:     ['h', () => set({ counter: Math.max(state.counter - 1, 0) })],
-    forward:  ['j', () => set({ counter: state.counter + 1 })],
-    end:      ['a', () => set({ counter: last })],
-    up:       ['u', () => set({ deck: state.deck < ALL_DECKS ? state.deck + 1 : 0 })],
-    down:     ['n', () => set({ deck: state.deck === 0 ? ALL_DECKS : state.deck - 1 })],
-    all:      ['l', () => set({ deck: ALL_DECKS })],
-    ceilings: ['t', () => toggle('ceilings')],
-    hull:     ['k', () => toggle('hull')],
-    station:  ['f', () => toggle('station')],
-    target:   ['x', () => toggle('target')],
-    play:     [' ', () => play(!player)],
-    reset:    ['v', () => reset_view(view)],
-  };
-  const command_of_key = Object.fromEntries(Object.values(commands));
-
-  $('counter').max = last;
-  $('counter').addEventListener('input', (e) => set({ counter: Number(e.target.value) }));
-  const deck = $('deck');
-  deck.add(new Option('all decks', ALL_DECKS));
-  for (let d = 0; d < ALL_DECKS; d++) deck.add(new Option(`${d} (deck ${22 - d})`, d));
-  deck.addEventListener('change', (e) => set({ deck: Number(e.target.value) }));
-  for (const button of document.querySelectorAll('button[data-command]'))
-    button.addEventListener('click', () => commands[button.dataset.command][1]());
-  for (const part of PARTS) {
-    $(`show-${part}`).parentElement.hidden = ship.parts[part].length === 0;
-    $(`show-${part}`).addEventListener('change', (e) => set({ [part]: e.target.checked }));
-  }
-
-  window.addEventListener('keydown', (e) => {
-    if (e.ctrlKey || e.altKey || e.metaKey) return;
-    const command = command_of_key[e.key.toLowerCase()];
-    if (!command) return;
-    command();
-    e.preventDefault();
-  });
-
-  let pointer = null;
-  view.renderer.domElement.addEventListener('pointermove', (e) => {
-    if (!pointer) requestAnimationFrame(() => { name_block(pick(view, pointer.x, pointer.y)); pointer = null; });
-    pointer = { x: e.offsetX, y: e.offsetY };
-  });
-
-  const controls = { state, set, onchange: () => {} };
-  return controls;
+export function create_controls(page) {
+  bind_buttons(page);
+  bind_inputs(page);
+  bind_keys(page);
+  fill_help();
+  return { update: (state, before) => update(page, state, before) };
 }
 
-function name_block(block) {
+// The buttons name their command in data-command; their titles and
+// shortcuts come from the table.
+function bind_buttons(page) {
+  for (const button of document.querySelectorAll('button[data-command]')) {
+    const command = command_named(button.dataset.command);
+    const keys = command.keys.map(key_label);
+    button.title = keys.length ? `${command.what} (${keys.join(', ')})` : command.what;
+    if (!button.hasAttribute('aria-label') && !/\w/.test(button.textContent)) button.setAttribute('aria-label', command.what);
+    if (keys.length) button.setAttribute('aria-keyshortcuts', command.keys.map((k) => (k === ' ' ? 'Space' : k)).join(' '));
+    button.addEventListener('click', () => command.action(page));
+  }
+}
+
+function bind_inputs(page) {
+  const { facts } = page;
+  $('counter').max = facts.counter_max;
+  $('counter').addEventListener('input', (e) => page.set({ counter: Number(e.target.value) }));
+  const deck = $('deck');
+  deck.add(new Option('all decks', facts.deck_count));
+  for (let d = 0; d < facts.deck_count; d++)
+    deck.add(new Option(`${d} (deck ${facts.top_deck_number - d})`, d));
+  deck.addEventListener('change', (e) => page.set({ deck: Number(e.target.value) }));
+  for (const name of TOGGLES) {
+    const box = $(`show-${name}`);
+    if (name in page.parts) box.parentElement.hidden = !page.parts[name];
+    box.addEventListener('change', (e) => page.set({ [name]: e.target.checked }));
+  }
+}
+
+// The table's keys, from anywhere on the page; the view's own (orbit, pan,
+// zoom) only while it has the focus. A key that a focused control uses
+// itself (Space on a button, arrows on the slider, letters in the deck
+// list) stays with it.
+function bind_keys(page) {
+  const view = $('view');
+  window.addEventListener('keydown', (e) => {
+    const command = command_of_key(e);
+    if (!command) return;
+    if (command.view_only && document.activeElement !== view) return;
+    if ($('help').open && command.name !== 'close') return;
+    if (e.target.closest?.('button, select, input') && [' ', 'Enter'].includes(e.key)) return;
+    if (e.target.closest?.('select') && command.name !== 'close') return;  // its letters pick options
+    command.action(page);
+    e.preventDefault();
+  });
+}
+
+// The list of keys, made from the command table.
+function fill_help() {
+  const list = $('help-keys');
+  for (const command of COMMANDS) {
+    const row = list.insertRow();
+    const keys = command.keys.map(key_label).join(', ');
+    row.insertCell().textContent = keys || '(button)';
+    row.insertCell().textContent = command.what + (command.view_only ? ' (with the view focused)' : '');
+  }
+}
+
+export function show_help(open) {
+  const help = $('help');
+  if (open && !help.open) help.showModal();
+  if (!open && help.open) help.close();
+}
+
+function update(page, state, before) {
+  const { facts } = page;
+  $('counter').value = state.counter;
+  $('deck').value = state.deck;
+  $('hud').textContent = `dck ${state.deck} ${state.counter} blx`;
+  for (const name of TOGGLES) $(`show-${name}`).checked = state[name];
+  $('play').textContent = page.playing() ? 'pause' : 'play';
+  const newest = page.blocks[state.counter - 1];
+  $('newest').textContent = newest ? `newest: ${describe(newest, facts)}` : '';
+  const words = announcement(page, state, before);
+  if (words) $('announce').textContent = words;
+}
+
+// What a screen reader is told of a change of counter or deck.
+function announcement(page, state, before) {
+  const { facts } = page;
+  const said = [];
+  if (!before) return '';
+  if (state.counter !== before.counter) {
+    const block = page.blocks[state.counter - 1];
+    said.push(state.counter === 0 ? 'no blocks'
+            : block ? `block ${state.counter} of ${facts.block_count}: ${block_name(block)}, ` +
+                      `deck ${facts.top_deck_number - block.deck_index} (index ${block.deck_index})`
+            : `all ${facts.block_count} blocks`);
+  }
+  if (state.deck !== before.deck)
+    said.push(state.deck === facts.deck_count ? 'all decks shown'
+            : `deck ${facts.top_deck_number - state.deck} (index ${state.deck}) shown`);
+  return said.join('; ');
+}
+
+// A block's name, or #N (its position) for a block that has only the
+// model's made-up name.
+export function block_name(block) {
+  return block.name && !/^block_\d+$/.test(block.name) ? block.name : `#${block.position}`;
+}
+
+function describe(block, facts) {
+  return `${block_name(block)} · ${block.routine} · deck index ${block.deck_index} ` +
+         `(deck ${facts.top_deck_number - block.deck_index})`;
+}
+
+export function name_picked(block, facts) {
   $('picked').textContent = block
-    ? `${block.name} · deck index ${block.deck_index} (deck ${block.deck_number}) · position ${block.position}`
+    ? `${block_name(block)} · deck index ${block.deck_index} (deck ${facts.top_deck_number - block.deck_index}) · position ${block.position}`
     : '';
 }
 
-function clamp(n, lo, hi) {
-  return Math.min(Math.max(Math.trunc(n) || 0, lo), hi);
+export function say(words) {
+  $('announce').textContent = words;
 }

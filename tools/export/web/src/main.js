@@ -1,48 +1,190 @@
-// Starts the page: the view, the model, the controls, and a small hook
-// through which a test (or a curious user, from the console) reads the
-// page's state and drives it.
-import { create_view, load_ship, pick, screen_point } from './scene.js';
-import { create_controls } from './controls.js';
+// Starts the page: the view, the model, the state and its link, the
+// controls, and a small hook through which a test (or a curious user, from
+// the console) reads the page's state and drives it.
+import { create_view, load_ship, draw, rules, pick, screen_point, reset_view, camera_of, set_camera }
+  from './scene.js';
+import { initial_state, changed, link_of, read_link, round } from './state.js';
+import { create_controls, show_help, name_picked, say } from './controls.js';
 
-const status = document.getElementById('status');
-const report = document.getElementById('tev-state');
+const $ = (id) => document.getElementById(id);
+const LOADING_PATIENCE_MS = 20000;
 
 async function start() {
-  const view = create_view(document.getElementById('view'));
-  const ship = await load_ship(view, 'ship.glb');
-  const controls = create_controls(view, ship);
-  let loaded_ms = null;  // from navigation to the first frame of the model
-
-  // What the scene shows, read back from the scene graph itself.
-  const state = () => ({
-    loaded: true,
-    loaded_ms,
-    block_nodes: ship.blocks.length,
-    ...controls.state,
-    hud: document.getElementById('hud').textContent,
-    visible: ship.blocks.filter((b) => b.visible).map((b) => b.userData.position),
-    tubes_shown: ship.tubes.some((t) => t.visible),
-  });
-  controls.set({});
-  loaded_ms = Math.round(performance.now());
-  controls.onchange = () => { report.textContent = JSON.stringify(state()); };
-  controls.onchange();
-  status.textContent = `${ship.blocks.length} blocks`;
-
-  const block_named = (name) => ship.blocks.find((b) => b.userData.name === name);
-  window.tev = {
-    state,
-    blocks: () => ship.blocks.map((b) => b.userData),
-    set: (change) => { controls.set(change); return state(); },
-    pick: (x, y) => pick(view, x, y)?.name ?? null,
-    screen_point: (name) => screen_point(view, block_named(name)),
-  };
+  const view = open_view();
+  const ship = await read_model(view);
+  const page = create_page(view, ship);
+  page.set_link(location.hash);
+  page.loaded_ms = Math.round(performance.now());
+  window.addEventListener('hashchange', () => page.set_link(location.hash));
+  follow_pointer(view, ship, page);
+  hook(view, ship, page);
+  $('status').textContent = `${ship.blocks.length} blocks`;
   document.body.dataset.loaded = 'true';
 }
 
+function open_view() {
+  try {
+    return create_view($('view'));
+  } catch (error) {
+    throw new Error('this browser cannot draw the ship: WebGL is turned off or not available here');
+  }
+}
+
+async function read_model(view) {
+  try {
+    const bytes = await (await fetch('ship.glb')).arrayBuffer();
+    return await load_ship(view, bytes);
+  } catch (error) {
+    throw new Error(`the ship's model could not be read (${error.message || error})`);
+  }
+}
+
+// The page's state and what acts on it: the commands call these.
+function create_page(view, ship) {
+  const facts = ship.facts;
+  let state = initial_state(facts), controls = null, snapped_camera = null;
+  const page = {
+    facts, blocks: ship.blocks, parts: ship.parts, loaded_ms: null,
+    get state() { return state; },
+    set(change) {
+      const before = state;
+      state = changed(state, change, facts);
+      draw(view, ship, state);
+      controls.update(state, before);
+      write_link();
+    },
+    camera: camera_commands(view),
+    set_link(fragment) {
+      const link = read_link(fragment, facts);
+      if (link.camera) set_camera(view, link.camera);
+      page.set(link.change);
+    },
+    copy_link: () => copy_link(write_link),
+    toggle_panel,
+    help: show_help,
+  };
+  const write_link = () => {
+    // The camera goes to what its link will say, unless it is there
+    // already; the orbit controls do not redraw for so small a move.
+    const camera = camera_of(view);
+    if (String(camera) !== String(snapped_camera)) {
+      set_camera(view, camera.map(round), view.at_home);
+      snapped_camera = camera_of(view);
+      view.render();
+    }
+    const fragment = `#${link_of(state, camera_of(view))}`;
+    if (fragment !== location.hash) history.replaceState(null, '', fragment);
+    return location.href;
+  };
+  Object.assign(page, player(page));
+  controls = create_controls(page);
+  keep_camera_in_link(view, write_link);
+  return page;
+}
+
+// Plays the construction from where it is (from no blocks when it is
+// complete) at the model's pace, a block a step.
+function player(page) {
+  let timer = null;
+  const playing = () => timer !== null;
+  function play(on) {
+    clearInterval(timer);
+    timer = null;
+    if (on) {
+      if (page.state.counter >= page.facts.counter_max) page.set({ counter: 0 });
+      timer = setInterval(() => {
+        if (page.state.counter + 1 >= page.facts.counter_max) play(false);
+        page.set({ counter: page.state.counter + 1 });
+      }, (page.facts.step_seconds || 0.25) * 1000);
+    }
+    page.set({});
+  }
+  return { play, playing };
+}
+
+function camera_commands(view) {
+  const orbit = view.controls;
+  return {
+    reset: () => reset_view(view),
+    orbit: (left, up) => { view.at_home = false; orbit.rotateLeft(left); orbit.rotateUp(up); },
+    pan: (x, y) => { view.at_home = false; orbit.pan(x, y); },
+    zoom: (factor) => { view.at_home = false; orbit.dollyIn(factor); },
+  };
+}
+
+// The camera goes into the link once it has come to rest: a moving camera
+// would otherwise rewrite the address on every frame.
+function keep_camera_in_link(view, write_link) {
+  let timer = null;
+  view.controls.addEventListener('change', () => {
+    clearTimeout(timer);
+    timer = setTimeout(write_link, 300);
+  });
+}
+
+async function copy_link(write_link) {
+  const link = write_link();
+  try {
+    await navigator.clipboard.writeText(link);
+    $('status').textContent = 'link copied';
+  } catch {
+    $('status').textContent = `copy this link: ${link}`;
+  }
+  say($('status').textContent);
+}
+
+function toggle_panel() {
+  const body = $('panel-body'), button = $('collapse');
+  body.hidden = !body.hidden;
+  button.setAttribute('aria-expanded', String(!body.hidden));
+  button.textContent = body.hidden ? 'panel' : 'hide';
+}
+
+function follow_pointer(view, ship, page) {
+  let pointer = null;
+  view.renderer.domElement.addEventListener('pointermove', (e) => {
+    if (!pointer) requestAnimationFrame(() => {
+      name_picked(pick(view, ship, page.state, pointer.x, pointer.y), ship.facts);
+      pointer = null;
+    });
+    pointer = { x: e.offsetX, y: e.offsetY };
+  });
+}
+
+// window.tev: what the scene shows, read back from its rules, and the
+// page's controls.
+function hook(view, ship, page) {
+  const state = () => {
+    const rule = rules(ship, page.state);
+    const shown = ship.units.filter(rule.shown);
+    return {
+      loaded: true,
+      loaded_ms: page.loaded_ms,
+      block_nodes: ship.blocks.length,
+      ...page.state,
+      hud: $('hud').textContent,
+      visible: shown.filter((u) => u.kind === 'block').map((u) => u.block.position),
+      tubes_shown: shown.some((u) => u.kind === 'upright_tubes'),
+      newest: $('newest').textContent,
+      link: location.hash,
+    };
+  };
+  window.tev = {
+    state,
+    blocks: () => ship.blocks,
+    set: (change) => { page.set(change); return state(); },
+    pick: (x, y) => pick(view, ship, page.state, x, y)?.name ?? null,
+    screen_point: (name) => screen_point(view, ship, name),
+  };
+}
+
+const patience = setTimeout(() => {
+  if (!document.body.dataset.loaded)
+    $('status').textContent = 'the ship has still not appeared; this browser may not be able to show it';
+}, LOADING_PATIENCE_MS);
+
 start().catch((error) => {
-  // Browsers refuse to fetch the model from a page opened as a file.
-  const hint = location.protocol === 'file:' ? ' (open the page through a web server)' : '';
-  status.textContent = `could not show the ship: ${error.message || error}${hint}`;
+  clearTimeout(patience);
+  $('status').textContent = `Sorry: ${error.message || error}.`;
   document.body.dataset.loaded = 'failed';
-});
+}).then(() => clearTimeout(patience));

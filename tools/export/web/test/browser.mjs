@@ -23,14 +23,14 @@ export function serve(dir) {
     resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() })));
 }
 
-export async function open_browser(size = { width: 960, height: 720 }) {
+export async function open_browser(size = { width: 960, height: 720 }, extra_args = []) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tev-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     viewport: size,
     args: ['--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync', '--no-first-run'],
+           '--disable-component-update', '--disable-sync', '--no-first-run', ...extra_args],
   });
   return {
     context,
@@ -38,15 +38,17 @@ export async function open_browser(size = { width: 960, height: 720 }) {
   };
 }
 
-// Opens the page and waits until it has shown the model (or failed to).
-export async function open_page(context, url) {
+// Opens the page, in a viewport of its own if given, and waits until it has
+// shown the model (or failed to). page.errors collects its script errors.
+export async function open_page(context, url, viewport = null, { may_fail = false } = {}) {
   const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(e.message));
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  if (viewport) await page.setViewportSize(viewport);
   await page.goto(url);
   await page.waitForSelector('body[data-loaded]', { timeout: 60000 });
   const loaded = await page.getAttribute('body', 'data-loaded');
-  if (loaded !== 'true')
-    throw new Error(`the page did not load: ${await page.textContent('#status')} ${errors.join('; ')}`);
+  if (loaded !== 'true' && !may_fail)
+    throw new Error(`the page did not load: ${await page.textContent('#status')} ${page.errors.join('; ')}`);
   return page;
 }

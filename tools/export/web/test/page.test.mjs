@@ -5,9 +5,11 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import { createRequire } from 'node:module';
 import { serve, open_browser, open_page } from './browser.mjs';
 
 const [site, overhead, screenshot] = process.argv.slice(2);
+const require_resolve = createRequire(import.meta.url).resolve;
 let server, browser, page;
 
 before(async () => {
@@ -103,7 +105,10 @@ function colours_of(png) {
 }
 
 test('the loaded page shows the colours of the viewer\'s overhead picture on black', async () => {
-  await page.evaluate(() => { document.getElementById('panel').hidden = true; });
+  await page.evaluate(() => {
+    window.tev.set({ counter: 140, deck: 16 });
+    document.getElementById('panel').hidden = true;
+  });
   const shot = await page.screenshot({ path: screenshot });
   await page.evaluate(() => { document.getElementById('panel').hidden = false; });
   const viewer = await colours_of(fs.readFileSync(overhead));
@@ -123,4 +128,157 @@ test('the loaded page shows the colours of the viewer\'s overhead picture on bla
     .sort((a, b) => b[1] - a[1]).slice(0, 2).map(([rgb]) => rgb);
   for (const rgb of main_colours)
     assert.ok(near(rgb) > ours.pixels * 0.001, `the viewer's colour ${rgb} covers ${near(rgb)} pixels of the page`);
+});
+
+// The view's own pixels (the panel hidden), as PNG bytes.
+async function view_picture(p = page) {
+  await p.evaluate(() => {
+    document.activeElement.blur();
+    document.getElementById('panel').hidden = true;
+  });
+  const png = await p.locator('#view canvas').screenshot();
+  await p.evaluate(() => { document.getElementById('panel').hidden = false; });
+  return png;
+}
+const same_view = ({ counter, deck, ceilings, hull, highlight, xray, hud, link }) =>
+  ({ counter, deck, ceilings, hull, highlight, xray, hud, link });
+
+test('the view is reached with Tab, turned by keys, and a link to it reopens the same picture', async () => {
+  const fresh = await open_page(browser.context, server.url);
+  for (let i = 0; i < 3 && await fresh.evaluate(() => document.activeElement.id) !== 'view'; i++)
+    await fresh.keyboard.press('Tab');
+  assert.deepEqual(await fresh.$eval(':focus', (e) => [e.id, e.getAttribute('role'), e.getAttribute('aria-label')]),
+                   ['view', 'application', 'the starship']);
+  await fresh.keyboard.press('j');
+  await fresh.evaluate(() => window.tev.set({ counter: 60, deck: 5, ceilings: false }));
+  const before = (await fresh.evaluate(() => window.tev.state())).link;
+  for (const key of ['ArrowLeft', 'ArrowUp', 'Shift+ArrowRight', '+', 'PageUp'])
+    await fresh.keyboard.press(key);
+  await fresh.waitForFunction((b) => location.hash !== b, before);
+  const link = (await fresh.evaluate(() => window.tev.state())).link;
+  assert.match(link, /^#counter=60&deck=5&ceilings=0&.*&camera=[-\d.]+(,[-\d.]+){5}$/);
+  assert.notEqual(link.split('camera=')[1], before.split('camera=')[1]);
+
+  const reopened = await open_page(browser.context, server.url + link);
+  assert.deepEqual(same_view(await reopened.evaluate(() => window.tev.state())),
+                   same_view(await fresh.evaluate(() => window.tev.state())));
+  assert.ok((await view_picture(reopened)).equals(await view_picture(fresh)), 'the reopened link draws the same picture');
+  await Promise.all([fresh.close(), reopened.close()]);
+});
+
+test('malformed or hostile fragment fields are ignored one by one', async () => {
+  const fragments = ['#counter=999&deck=-1&hull=yes&ceilings=0&camera=1,2,3',
+                     '#counter=1e2&deck=3.5&ceilings=0&xray=<img src=x onerror=alert(1)>&camera=NaN,0,0,0,0,0',
+                     '#%E0%A4%A&&&=&counter&ceilings=0&camera=1,1,1,1,1,1&camera=9e999,0,0,0,0,0'];
+  const home = (await state()).link.split('camera=')[1];
+  for (const fragment of fragments) {
+    const p = await open_page(browser.context, server.url + fragment);
+    const s = await p.evaluate(() => window.tev.state());
+    assert.deepEqual({ counter: s.counter, deck: s.deck, hull: s.hull, ceilings: s.ceilings, xray: s.xray },
+                     { counter: 140, deck: 16, hull: true, ceilings: false, xray: false }, fragment);
+    assert.equal(s.link.split('camera=')[1], home, fragment);
+    assert.deepEqual(p.errors, [], fragment);
+    await p.close();
+  }
+});
+
+test('the live region announces each change of counter and deck, and ? lists every key', async () => {
+  const blocks = await page.evaluate(() => window.tev.blocks());
+  const announced = async (key) => { await page.keyboard.press(key); return page.textContent('#announce'); };
+  const b = blocks.find((x) => x.name.startsWith('BL_'));
+  await page.evaluate((counter) => window.tev.set({ counter, deck: 16 }), b.position);
+  assert.equal(await announced('j'),
+               `block ${b.position + 1} of 139: ${b.name}, deck ${22 - b.deck_index} (index ${b.deck_index})`);
+  assert.equal(await announced('z'), 'no blocks');
+  assert.equal(await announced('n'), 'deck 7 (index 15) shown');
+  await page.keyboard.press('l');
+
+  await page.keyboard.press('?');
+  assert.ok(await page.$eval('#help', (d) => d.open));
+  const listed = await page.$$eval('#help-keys tr', (rows) => rows.map((r) => r.cells[0].textContent));
+  for (const key of ['Z', 'Space', 'G', 'R', '←', 'Shift+←', '+, Page Up', '?', 'Esc']) assert.ok(listed.includes(key), key);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#help', (d) => d.open), false);
+});
+
+test('G marks the newest block, the panel names it, and R shows the other decks faint but unpickable', async () => {
+  const blocks = await page.evaluate(() => window.tev.blocks());
+  await page.evaluate(() => window.tev.set({ counter: 21, deck: 16, highlight: true, xray: false }));
+  const b = blocks[20];  // a block without a name of its own
+  assert.equal((await state()).newest,
+               `newest: #20 · ${b.routine} · deck index ${b.deck_index} (deck ${22 - b.deck_index})`);
+  const marked = await view_picture();
+  await page.keyboard.press('g');
+  assert.equal((await state()).highlight, false);
+  assert.ok(!marked.equals(await view_picture()), 'G changes the picture');
+
+  await page.evaluate(() => window.tev.set({ counter: 140, deck: 3 }));
+  const other = blocks.find((x) => x.deck_index === 4);
+  const alone = await view_picture();
+  await page.keyboard.press('r');
+  assert.equal((await state()).xray, true);
+  assert.ok(!alone.equals(await view_picture()), 'R changes the picture');
+  const point = await page.evaluate((name) => window.tev.screen_point(name), other.name);
+  assert.notEqual(await page.evaluate(({ x, y }) => window.tev.pick(x, y), point), other.name);
+  await page.evaluate(() => window.tev.set({ deck: 16, xray: false, highlight: true }));
+});
+
+// Runs axe-core in a page and lists its violations, one line each.
+async function accessibility_faults(p) {
+  await p.addScriptTag({ path: require_resolve('axe-core/axe.min.js') });
+  const violations = await p.evaluate(async () => (await window.axe.run()).violations);
+  return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+
+test('axe-core finds no fault on a desktop and on a phone, where the whole ship fits above the panel', async () => {
+  assert.deepEqual(await accessibility_faults(page), []);
+  const phone = await open_page(browser.context, server.url, { width: 390, height: 844 });
+  assert.deepEqual(await accessibility_faults(phone), []);
+
+  const view = await phone.$eval('#view', (e) => e.getBoundingClientRect().height);
+  assert.ok(view >= 0.6 * 844, `the view is ${view} px high`);
+  const small = await phone.$$eval('button, input, select', (controls) => controls
+    .map((c) => [c.id || c.textContent, c.getBoundingClientRect()])
+    .filter(([, r]) => r.width > 0 && (r.width < 24 || r.height < 24)).map(([name]) => name));
+  assert.deepEqual(small, []);
+
+  await phone.evaluate(() => window.tev.set({ station: false, target: false }));
+  const { width, height, box } = await extent_of(phone, await phone.locator('#view canvas').screenshot());
+  assert.ok(box.left > 0 && box.top > 0 && box.right < width - 1 && box.bottom < height - 1,
+            `the ship ${JSON.stringify(box)} touches the edge of the ${width}x${height} view`);
+  assert.ok(box.right - box.left > width * 0.6, `the ship fills ${box.right - box.left} of ${width} px`);
+  await phone.close();
+});
+
+// The bounds of a PNG's pixels that are not black.
+function extent_of(p, png) {
+  return p.evaluate(async (url) => {
+    const image = new Image();
+    image.src = url;
+    await image.decode();
+    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(0, 0, image.width, image.height).data;
+    const box = { left: Infinity, top: Infinity, right: -1, bottom: -1 };
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i] + data[i + 1] + data[i + 2] === 0) continue;
+      const x = (i / 4) % image.width, y = Math.floor(i / 4 / image.width);
+      Object.assign(box, { left: Math.min(box.left, x), right: Math.max(box.right, x),
+                           top: Math.min(box.top, y), bottom: Math.max(box.bottom, y) });
+    }
+    return { width: image.width, height: image.height, box };
+  }, `data:image/png;base64,${png.toString('base64')}`);
+}
+
+test('without WebGL the page says so in plain words within seconds', async () => {
+  const plain = await open_browser(undefined, ['--disable-webgl']);
+  try {
+    const start = Date.now();
+    const p = await open_page(plain.context, server.url, null, { may_fail: true });
+    assert.equal(await p.getAttribute('body', 'data-loaded'), 'failed');
+    assert.match(await p.textContent('#status'), /cannot draw the ship: WebGL is turned off or not available/);
+    assert.ok(Date.now() - start < 10000);
+  } finally {
+    await plain.close();
+  }
 });
