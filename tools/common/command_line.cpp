@@ -88,8 +88,11 @@ int read_command_line(const ToolCommandLine& tool, int argc, char** argv,
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
     if (const int status = read_options(tool, argc, argv); status >= 0)
         return status;
-    std::string error;
-    if (!parse_key_script(*tool.keys, steps, error))
-        return usage_error(tool.program, "--keys: " + error);
+    for (const CommandOption& row : tool.options)
+        if (std::strcmp(row.name, "keys") == 0) {
+            std::string error;
+            if (!parse_key_script(*row.text, steps, error))
+                return usage_error(tool.program, "--keys: " + error);
+        }
     return -1;
 }

@@ -26,12 +26,11 @@ struct ToolCommandLine {
     std::vector<CommandOption> options;
     std::function<void()> print_help;
     std::function<std::string()> check;  // "" or what is wrong
-    const std::string* keys;             // the --keys option's value
 };
 
 // The opening of every tool's main: standard output a line at a time (so
 // that what the keys print keeps its order with the tool's own output), the
-// options, then the key script into `steps`. Returns -1 to go on, else the
+// options, then the key script of the option "keys" into `steps`. Returns -1 to go on, else the
 // exit status: 0 after --help, 2 for wrong usage.
 int read_command_line(const ToolCommandLine& tool, int argc, char** argv,
                       std::vector<ScriptStep>& steps);

@@ -105,7 +105,7 @@ ToolCommandLine command_line(Options& o)
                 {"construction", nullptr,        &o.construction},
                 {"web",          &o.web},
             },
-            print_help, [&o] { return check(o); }, &o.keys};
+            print_help, [&o] { return check(o); }};
 }
 
 // The parts list goes first: should the model then fail, it is taken back.

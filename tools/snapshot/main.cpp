@@ -127,7 +127,7 @@ ToolCommandLine command_line(Options& o)
                 {"size",         nullptr,           nullptr,     [&o](const char* v) { return parse_size(v, o.size); }},
                 {"transparent",  nullptr,           &o.transparent},
             },
-            print_help, [&o] { return check(o); }, &o.keys};
+            print_help, [&o] { return check(o); }};
 }
 
 Picture draw(OffscreenFrame& frame, const Options& o)
