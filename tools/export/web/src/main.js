@@ -3,13 +3,14 @@
 // page's state and drives it.
 import { create_view, load_ship, pick, screen_point } from './scene.js';
 import { create_controls } from './controls.js';
+import { model_glb } from './model_source.js';
 
 const status = document.getElementById('status');
 const report = document.getElementById('tev-state');
 
 async function start() {
   const view = create_view(document.getElementById('view'));
-  const ship = await load_ship(view, 'ship.glb');
+  const ship = await load_ship(view, await model_glb());
   const controls = create_controls(view, ship);
   let loaded_ms = null;  // from navigation to the first frame of the model
 
@@ -41,8 +42,6 @@ async function start() {
 }
 
 start().catch((error) => {
-  // Browsers refuse to fetch the model from a page opened as a file.
-  const hint = location.protocol === 'file:' ? ' (open the page through a web server)' : '';
-  status.textContent = `could not show the ship: ${error.message || error}${hint}`;
+  status.textContent = `could not show the ship: ${error.message || error}`;
   document.body.dataset.loaded = 'failed';
 });

@@ -42,8 +42,8 @@ export function create_view(container) {
 
 // Loads the model and sorts its nodes out: the blocks in construction order,
 // the upright tubes and the parts the toggles switch.
-export async function load_ship(view, url) {
-  const gltf = await new GLTFLoader().loadAsync(url);
+export async function load_ship(view, glb) {
+  const gltf = await new GLTFLoader().parseAsync(glb, '');
   const ship = { info: {}, blocks: [], tubes: [], parts: {} };
   for (const part of PARTS) ship.parts[part] = [];
   gltf.scene.traverse((node) => {

@@ -1,0 +1,18 @@
+// The ship's model, as the bytes of its glb. tev-export carries it in a
+// classic script that sets window.tev_model to the glb deflated (zlib) and in
+// base64: ship.js beside the page, or a script inside the single-file page.
+// A page opened from disk may run such a script, where browsers refuse it
+// both module scripts and fetch().
+export async function model_glb() {
+  const packed = window.tev_model;
+  if (typeof packed !== 'string') throw new Error('its model is missing (ship.js did not load)');
+  if (typeof DecompressionStream !== 'function')
+    throw new Error('this browser cannot unpack its model (no DecompressionStream); try a newer one');
+  try {
+    const bytes = Uint8Array.from(atob(packed), (c) => c.charCodeAt(0));
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate'));
+    return await new Response(stream).arrayBuffer();
+  } catch (error) {
+    throw new Error(`its model is damaged (${error.message})`);
+  }
+}
