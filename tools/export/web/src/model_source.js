@@ -5,9 +5,9 @@
 // both module scripts and fetch().
 export async function model_glb() {
   const packed = window.tev_model;
-  if (typeof packed !== 'string') throw new Error('its model is missing (ship.js did not load)');
+  if (typeof packed !== 'string') throw new Error("the ship's model is missing (ship.js did not load)");
   if (typeof DecompressionStream !== 'function')
-    throw new Error('this browser cannot unpack its model (no DecompressionStream); try a newer one');
+    throw new Error("this browser cannot unpack the ship's model (no DecompressionStream); try a newer one");
   try {
     const text = atob(packed);
     const bytes = new Uint8Array(text.length);  // a loop, six times as fast as Uint8Array.from here
@@ -18,6 +18,6 @@ export async function model_glb() {
     return glb;
   } catch (error) {
     console.error(error);  // the browser's own words, "Failed to fetch" for a bad stream, would mislead
-    throw new Error('its model is damaged');
+    throw new Error("the ship's model is damaged");
   }
 }
