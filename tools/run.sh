@@ -1,7 +1,9 @@
 #!/bin/sh
-# Sets up, builds and starts the viewer. favview.sav is kept in the
-# directory this is started from. Without a display it draws the start-up
-# view into a picture instead.
+# Sets up, builds and starts the viewer. The build holds the companion
+# tools too, tev-export with its web page (the setup installs Node and the
+# page's npm packages for it). favview.sav is kept in the directory this is
+# started from. Without a display it draws the start-up view into a picture
+# instead.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 

@@ -3,15 +3,15 @@
 #   tools/setup.sh run      to build and run the viewer
 #   tools/setup.sh package  to build the Debian package as well
 #   tools/setup.sh test     to build it and run every test as well
-# For the package and the tests it also installs Node, npm and the npm
-# packages (from their lock file) of the web page that tev-export --web
-# writes (tools/export/web), so that tev-export carries the page.
+# Each also installs Node, npm and the npm packages (from their lock file) of
+# the web page that tev-export --web and --html write (tools/export/web), so
+# that every build of tev-export carries the page.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev libassimp-dev libtinygltf-dev nlohmann-json3-dev xvfb xauth"
+run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev libassimp-dev libtinygltf-dev nlohmann-json3-dev zlib1g-dev xvfb xauth"
 package_packages="$run_packages dpkg-dev file"
-test_packages="$package_packages lintian desktop-file-utils man-db libgtest-dev libxtst-dev zlib1g-dev clang libclang-rt-14-dev poppler-utils chromium"
+test_packages="$package_packages lintian desktop-file-utils man-db libgtest-dev libxtst-dev clang libclang-rt-14-dev poppler-utils chromium"
 
 case "${1:-}" in
     run) wanted=$run_packages ;;
@@ -26,10 +26,8 @@ for package in $wanted; do
         missing="$missing $package"
 done
 # Node and npm may come from elsewhere than Debian; any will do.
-if [ "$1" != run ]; then
-    command -v node >/dev/null 2>&1 || missing="$missing nodejs"
-    command -v npm >/dev/null 2>&1 || missing="$missing npm"
-fi
+command -v node >/dev/null 2>&1 || missing="$missing nodejs"
+command -v npm >/dev/null 2>&1 || missing="$missing npm"
 
 if [ -n "$missing" ]; then
     if [ "$(id -u)" -eq 0 ]; then
@@ -47,7 +45,7 @@ fi
 
 # npm ci again only when the lock file is newer than the installed packages.
 web="$root/tools/export/web"
-if [ "$1" != run ] && ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
+if ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
     echo "setup: installing the npm packages of tools/export/web"
     (cd "$web" && npm ci --no-audit --no-fund --loglevel=error)
 fi

@@ -326,7 +326,8 @@ TEST_F(Files, CommandLineMistakesGiveOneLineAndLeaveNoFile)
 }
 
 // --web: the page's files beside the whole ship, which starts where the keys
-// left the view; a built-in page is there only with the page's npm packages.
+// left the view; --html: the same page as one file. A built-in page is there
+// only with the page's npm packages.
 TEST_F(Files, WebPageHoldsEveryDeckAndStartsWhereTheKeysLeftTheView)
 {
     const std::string site = dir + "/site/";
@@ -340,7 +341,7 @@ TEST_F(Files, WebPageHoldsEveryDeckAndStartsWhereTheKeysLeftTheView)
     std::ifstream html(site + "index.html");
     const std::string text((std::istreambuf_iterator<char>(html)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("src=\"app.js\""), std::string::npos);
-    for (const char* name : {"app.js", "style.css"})
+    for (const char* name : {"app.js", "style.css", "ship.js"})
         EXPECT_TRUE(std::ifstream(site + name).good()) << name;
 
     tinygltf::Model m;
@@ -357,6 +358,12 @@ TEST_F(Files, WebPageHoldsEveryDeckAndStartsWhereTheKeysLeftTheView)
     EXPECT_EQ(run("--web " + site + "ship.glb"), 1);  // a file where the directory should be
     EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
     EXPECT_NE(error.find("site/ship.glb is not a directory"), std::string::npos) << error;
+
+    EXPECT_EQ(run("--html " + dir + "/one.html --web " + site), 2);
+    EXPECT_EQ(run("--html " + dir + "/one.htm"), 2);
+    EXPECT_EQ(run("--html " + dir + "/missing/one.html"), 1);
+    EXPECT_NE(error.find("missing/one.html"), std::string::npos) << error;
+    EXPECT_EQ(run("--keys zjjju --html " + dir + "/one.html"), 0) << error;
 }
 
 TEST_F(Files, PartsListsNameEveryBlockDrawnInConstructionOrder)

@@ -28,7 +28,7 @@ done
 rm -rf "$work/web"
 "$work/unpacked/usr/bin/tev-export" --web "$work/web" ||
     fail "the packaged tev-export cannot write its web page"
-for page_file in index.html style.css app.js ship.glb; do
+for page_file in index.html style.css app.js ship.js ship.glb; do
     [ -s "$work/web/$page_file" ] || fail "the packaged tev-export --web wrote no $page_file"
 done
 

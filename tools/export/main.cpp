@@ -19,6 +19,7 @@ const char program[] = "tev-export";
 const char usage[] =
     "usage: tev-export [--keys SCRIPT] [--construction] [--out MODEL] [--parts-list LIST]\n"
     "       tev-export [--keys SCRIPT] --web DIR\n"
+    "       tev-export [--keys SCRIPT] --html FILE\n"
     "       tev-export --help\n";
 
 const char help[] =
@@ -36,15 +37,19 @@ const char help[] =
     "                       counts per routine and per deck\n"
     "  --web DIR            a web page that plays the construction in any browser:\n"
     "                       DIR/index.html, DIR/ship.glb (every block of every deck,\n"
-    "                       with the animation), the page's script and style sheet;\n"
-    "                       the page starts at the counter and deck the keys left.\n"
-    "                       Serve DIR with any static web server.\n"
+    "                       with the animation), DIR/ship.js (the same model for the\n"
+    "                       page), the page's script and style sheet; the page starts\n"
+    "                       at the counter and deck the keys left. Open DIR/index.html\n"
+    "                       from disk, or serve DIR with any static web server.\n"
+    "  --html FILE          the same page as one self-contained FILE (.html), the model\n"
+    "                       inside: open it from disk, send it, or serve it\n"
     "  --help               this text\n"
     "\n"
-    "Give --out, --parts-list or both, or --web. glTF has one node per block (named\n"
-    "after it, its facts in \"extras\"), nodes for the hull, upright tubes, landing\n"
-    "target and station, and one unlit material per palette colour. The landing\n"
-    "target is drawn in lines: glTF and OBJ keep them, STL and PLY hold surfaces only.\n"
+    "Give --out, --parts-list or both, or --web, or --html. glTF has one node per\n"
+    "block (named after it, its facts in \"extras\"), nodes for the hull, upright\n"
+    "tubes, landing target and station, and one unlit material per palette colour.\n"
+    "The landing target is drawn in lines: glTF and OBJ keep them, STL and PLY hold\n"
+    "surfaces only.\n"
     "\n"
     "The ship's frame: x forward, y across (0 on the centre line), z up. Axes:\n";
 
@@ -62,10 +67,11 @@ const char examples[] =
     "  tev-export --keys 'zjjjjjjjjjjjjjjjjjjjjj' --out first-21.obj\n"
     "  tev-export --keys 'nnnnnnnnnnnnn' --out deck-3.stl --parts-list deck-3.csv\n"
     "  tev-export --construction --out build.glb --parts-list parts.json\n"
-    "  tev-export --keys z --web ship-page/ && python3 -m http.server -d ship-page/\n";
+    "  tev-export --keys z --web ship-page/ && python3 -m http.server -d ship-page/\n"
+    "  tev-export --keys kx --html ship.html\n";
 
 struct Options {
-    std::string keys, out, parts_list, web;
+    std::string keys, out, parts_list, web, html;
     bool construction = false;
 };
 
@@ -85,8 +91,12 @@ std::string check(const Options& o)
 {
     if (!o.web.empty() && (o.construction || !o.out.empty() || !o.parts_list.empty()))
         return "--web goes with --keys only";
-    if (o.web.empty() && o.out.empty() && o.parts_list.empty())
-        return "give --out, --parts-list or both, or --web";
+    if (!o.html.empty() && (o.construction || !o.out.empty() || !o.parts_list.empty() || !o.web.empty()))
+        return "--html goes with --keys only";
+    if (!o.html.empty() && !ends_with(o.html, ".html"))
+        return "--html " + o.html + ": the name must end in .html";
+    if (o.web.empty() && o.html.empty() && o.out.empty() && o.parts_list.empty())
+        return "give --out, --parts-list or both, or --web, or --html";
     if (!o.out.empty() && !model_format_for(o.out))
         return "--out " + o.out + ": the name must end in .glb, .gltf, .obj, .stl or .ply";
     if (!o.parts_list.empty() && !is_parts_list_name(o.parts_list))
@@ -104,6 +114,7 @@ ToolCommandLine command_line(Options& o)
                 {"parts-list",   &o.parts_list},
                 {"construction", nullptr,        &o.construction},
                 {"web",          &o.web},
+                {"html",         &o.html},
             },
             print_help, [&o] { return check(o); }};
 }
@@ -128,8 +139,8 @@ int export_files(const Options& o, const std::vector<ScriptStep>& steps)
     return 0;
 }
 
-// The page and the whole ship for it: every deck, so that the page can
-// filter them, and the construction animation.
+// The page (a site, or one file) and the whole ship for it: every deck, so
+// that the page can filter them, and the construction animation.
 int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
 {
     ModelRequest request;
@@ -137,8 +148,10 @@ int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
     request.construction = true;
     request.all_decks = true;
     std::string glb, error;
-    if (!ship_glb(request, glb, error) || !make_directory(o.web, error) ||
-        !write_web_page(o.web, error) || !write_bytes(o.web + "/ship.glb", glb, error))
+    if (!ship_glb(request, glb, error))
+        return failure(program, error);
+    if (!o.html.empty() ? !write_single_page(o.html, glb, error)
+                        : !make_directory(o.web, error) || !write_web_page(o.web, glb, error))
         return failure(program, error);
     return 0;
 }
@@ -151,5 +164,5 @@ int main(int argc, char** argv)
     std::vector<ScriptStep> steps;
     if (const int status = read_command_line(command_line(o), argc, argv, steps); status >= 0)
         return status;
-    return o.web.empty() ? export_files(o, steps) : export_web_page(o, steps);
+    return o.web.empty() && o.html.empty() ? export_files(o, steps) : export_web_page(o, steps);
 }

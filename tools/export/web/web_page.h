@@ -1,6 +1,6 @@
 // The web page that shows an exported ship (index.html, its style sheet and
 // its bundled script), built from tools/export/web and carried inside
-// tev-export.
+// tev-export: as a site of files, or as one self-contained HTML file.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +15,14 @@ struct WebPageFile {
 // Ends with a null name; empty when tev-export was built without the page's
 // npm packages.
 extern const WebPageFile web_page_files[];
+// The page as one file, its style and script inside, in two halves: the
+// model's script goes between them. Empty without the npm packages.
+extern const WebPageFile web_single_page[2];
 
-// Writes the page's files into the directory `dir`, each under its name
-// only once it is complete. On failure `error` names the file and why.
-bool write_web_page(const std::string& dir, std::string& error);
+// Writes the page's files and the model `glb` into the directory `dir`:
+// ship.glb as it is, and ship.js, the classic script through which the page
+// reads it. Each file appears under its name only once it is complete. On
+// failure `error` names the file and why.
+bool write_web_page(const std::string& dir, const std::string& glb, std::string& error);
+// Writes the page with the model `glb` inside as the one file `path`.
+bool write_single_page(const std::string& path, const std::string& glb, std::string& error);

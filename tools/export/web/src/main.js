@@ -5,6 +5,7 @@ import { create_view, load_ship, draw, rules, pick, screen_point, reset_view, ca
   from './scene.js';
 import { initial_state, changed, link_of, read_link, round } from './state.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
+import { model_glb } from './model_source.js';
 
 const $ = (id) => document.getElementById(id);
 const LOADING_PATIENCE_MS = 20000;
@@ -30,12 +31,15 @@ function open_view() {
   }
 }
 
+// model_glb names what is wrong with the carried model itself; a glb that
+// unpacks but does not parse is damaged too.
 async function read_model(view) {
+  const bytes = await model_glb();
   try {
-    const bytes = await (await fetch('ship.glb')).arrayBuffer();
     return await load_ship(view, bytes);
   } catch (error) {
-    throw new Error(`the ship's model could not be read (${error.message || error})`);
+    console.error(error);
+    throw new Error("the ship's model is damaged");
   }
 }
 

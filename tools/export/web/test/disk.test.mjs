@@ -1,0 +1,65 @@
+// The page opened from disk (file://), as a double-click opens it, in headless
+// Chromium: the site tev-export --web writes, the one file --html writes, and
+// a site whose model is missing or damaged.
+//   node test/disk.test.mjs SITE_DIR ONE_FILE.html
+// SITE_DIR holds the whole ship; ONE_FILE.html the whole ship with hull and
+// target (--keys kx).
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import zlib from 'node:zlib';
+import { open_browser, open_page } from './browser.mjs';
+
+const [site, one_file] = process.argv.slice(2);
+let browser;
+before(async () => { browser = await open_browser(); });
+after(async () => { await browser?.close(); });
+
+async function shows_the_whole_ship(file) {
+  const requests = [];
+  const record = (request) => requests.push(request.url());
+  browser.context.on('request', record);
+  const page = await open_page(browser.context, pathToFileURL(file).href);
+  browser.context.off('request', record);
+  const { block_nodes, visible, hud } = await page.evaluate(() => window.tev.state());
+  assert.deepEqual({ block_nodes, shown: visible.length, hud }, { block_nodes: 139, shown: 139, hud: 'dck 16 140 blx' });
+  await page.close();
+  return requests;
+}
+
+test('the site\'s index.html opened from disk shows the whole ship', async () => {
+  await shows_the_whole_ship(path.join(site, 'index.html'));
+});
+
+test('the one file of the whole ship with hull and target, at most 1,500,000 bytes, shows it from disk alone',
+     async () => {
+  const size = fs.statSync(one_file).size;
+  assert.ok(size <= 1500000, `${one_file} is ${size} bytes`);
+  assert.deepEqual(await shows_the_whole_ship(one_file), [pathToFileURL(one_file).href]);
+});
+
+test('a missing or damaged model gives a plain message within seconds', async () => {
+  const model = fs.readFileSync(path.join(site, 'ship.js'), 'utf8');
+  const middle = model.length >> 1;
+  const damaged = /the ship's model is damaged/;
+  const cases = [  // what is wrong, ship.js (null: none), the page's message
+    ['missing', null, /the ship's model is missing/],
+    ['damaged', model.slice(0, middle) + 'A'.repeat(400) + model.slice(middle + 400), damaged],
+    ['not a glb', `window.tev_model = "${zlib.deflateSync('not a glb').toString('base64')}";`, damaged],
+  ];
+  for (const [name, script, message] of cases) {
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'tev-page-'));
+    for (const file of ['index.html', 'style.css', 'app.js']) fs.copyFileSync(path.join(site, file), path.join(dir, file));
+    if (script !== null) fs.writeFileSync(path.join(dir, 'ship.js'), script);
+    const page = await browser.context.newPage();
+    await page.goto(pathToFileURL(path.join(dir, 'index.html')).href);
+    await page.waitForSelector('body[data-loaded]', { timeout: 10000 });
+    assert.equal(await page.getAttribute('body', 'data-loaded'), 'failed', name);
+    assert.match(await page.textContent('#status'), message, name);
+    await page.close();
+    fs.rmSync(dir, { recursive: true });
+  }
+});
