@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "ship/ship.h"
 #include "tests/e2e/e2e_fixture.h"
 #include "tools/common/picture.h"
+#include "view/view_state.h"
 
 namespace {
 
@@ -228,6 +230,153 @@ TEST(Snapshot, ConstructionWritesEveryStepAndAnAnimationOfThem)
         EXPECT_TRUE(same_colours(load(dir + name), frames[size_t(step)])) << "step " << step;
     }
     EXPECT_FALSE(same_colours(frames[0], frames[140]));
+}
+
+// What a shell command prints, its last line end removed.
+std::string output_of(const std::string& command)
+{
+    std::string text;
+    if (std::FILE* pipe = popen(command.c_str(), "r")) {
+        for (int c; (c = std::fgetc(pipe)) != EOF;)
+            text += char(c);
+        pclose(pipe);
+    }
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+std::string step_name(int step)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "/step-%03d.png", step);
+    return name;
+}
+
+// The overhead construction set at 200 x 200, plain in DIR/plain and with
+// the newest block marked, and as a video, in DIR/marked; made once.
+const std::string& overhead_sets()
+{
+    static const std::string dir = [] {
+        const std::string d = fresh_dir("snapshot_marked");
+        const Outcome plain = snapshot("--keys o --size 200 --construction " + d + "/plain", "");
+        const Outcome marked = snapshot("--keys o --size 200 --highlight --video " + d +
+                                        "/marked.mp4 --construction " + d + "/marked", "");
+        EXPECT_EQ(plain.status + marked.status, 0) << plain.err << marked.err;
+        return d;
+    }();
+    return dir;
+}
+
+TEST(Snapshot, HighlightChangesEachStepOnlyAroundTheBlockItAdds)
+{
+    const std::string& dir = overhead_sets();
+    EXPECT_EQ(read_file(dir + "/marked" + step_name(0)), read_file(dir + "/plain" + step_name(0)));
+    view_state.perspective_mode = 0;
+    reset_view();
+    const double pixels_per_unit = 200 / (2 * view_state.zoom), margin = 3;
+    for (int step = 1; step < block_total(); ++step) {
+        const Picture plain = load(dir + "/plain" + step_name(step));
+        const Picture marked = load(dir + "/marked" + step_name(step));
+        // The block's footprint from above, in pixels from the top left;
+        // a block hidden under the ceilings of others is marked all the same.
+        const Block& b = *block_sequence[step - 1];
+        const double left = (b.x0 - view_state.cam_x + view_state.zoom) * pixels_per_unit - margin;
+        const double right = (b.x1 - view_state.cam_x + view_state.zoom) * pixels_per_unit + margin;
+        const double top = (view_state.zoom - b.y1 + view_state.cam_y) * pixels_per_unit - margin;
+        const double bottom = (view_state.zoom - b.y0 + view_state.cam_y) * pixels_per_unit + margin;
+        int marks = 0, strays = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 200; ++x) {
+                const uint8_t* m = marked.pixel(x, y);
+                if (std::equal(m, m + 4, plain.pixel(x, y)))
+                    continue;
+                const bool inside = x >= left && x <= right && y >= top && y <= bottom;
+                const bool purple = m[0] == 153 && m[1] == 0 && m[2] == 153;
+                (inside && purple ? marks : strays)++;
+            }
+        EXPECT_GT(marks, 0) << "step " << step;
+        EXPECT_EQ(strays, 0) << "step " << step;
+    }
+}
+
+double mean_difference(const Picture& a, const Picture& b)
+{
+    double sum = 0;
+    for (size_t i = 0; i < a.rgba.size(); i += 4)
+        for (int c = 0; c < 3; ++c)
+            sum += std::abs(a.rgba[i + c] - b.rgba[i + c]);
+    return sum / double(a.rgba.size() / 4 * 3);
+}
+
+TEST(Snapshot, ConstructionVideoShowsEachStepForItsTime)
+{
+    const std::string video = overhead_sets() + "/marked.mp4";
+    EXPECT_EQ(output_of("ffprobe -v error -show_entries stream=codec_name,pix_fmt:format=duration -of "
+                        "csv=p=0 " + video),
+              "h264,yuv420p\n38.000000");
+    const std::string frames = fresh_dir("snapshot_video_frames");
+    ASSERT_EQ(std::system(("ffmpeg -v error -i " + video + " " + frames + "/%03d.png").c_str()), 0);
+    // Frames are numbered from 1; steps 0 ... 139 take one each, step 140 twelve.
+    for (auto [frame, step] : {std::pair{1, 0}, {71, 70}, {140, 139}, {152, 140}}) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/%03d.png", frame);
+        const Picture decoded = load(frames + name);
+        const Picture own = load(overhead_sets() + "/marked" + step_name(step));
+        const Picture other = load(overhead_sets() + "/marked" + step_name(step == 0 ? 140 : 0));
+        EXPECT_LT(mean_difference(decoded, own), 2) << "step " << step;
+        EXPECT_GT(mean_difference(decoded, other), 4 * mean_difference(decoded, own)) << "step " << step;
+    }
+}
+
+// The smallest rectangle holding every pixel that is not background.
+struct Box {
+    int x0, y0, x1, y1;
+};
+Box drawn_box(const Picture& p)
+{
+    Box b{p.width, p.height, -1, -1};
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            if (p.pixel(x, y)[0] || p.pixel(x, y)[1] || p.pixel(x, y)[2])
+                b = {std::min(b.x0, x), std::min(b.y0, y), std::max(b.x1, x), std::max(b.y1, y)};
+    return b;
+}
+
+int differing(const Picture& a, const Picture& b)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.rgba.size(); i += 4)
+        n += !std::equal(&a.rgba[i], &a.rgba[i] + 3, &b.rgba[i]);
+    return n;
+}
+
+TEST(Snapshot, TurntableCirclesTheShipKeepingItWholeAndCentred)
+{
+    const std::string dir = fresh_dir("snapshot_turntable");
+    const Outcome run = snapshot("--keys 'wf' --size 160 --turntable " + dir + "/turn --video " + dir +
+                                 "/turn.webm", "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("turn 359 of 359\n"), std::string::npos);
+    EXPECT_EQ(output_of("ls " + dir + "/turn | sed -n '1p;360,$p'"), "turn-000.png\nturn-359.png\nturntable.gif");
+    EXPECT_EQ(gif_frames(dir + "/turn/turntable.gif").size(), 360u);
+    EXPECT_EQ(output_of("ffprobe -v error -count_frames -show_entries stream=codec_name,nb_read_frames -of "
+                        "csv=p=0 " + dir + "/turn.webm"),
+              "vp9,360");
+    std::vector<Picture> turns;
+    for (int degrees : {0, 90, 180, 270, 359}) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/turn/turn-%03d.png", degrees);
+        turns.push_back(load(dir + name));
+        const Box b = drawn_box(turns.back());
+        EXPECT_GT(std::min(b.x0, b.y0), 0) << degrees << " degrees";
+        EXPECT_LT(std::max(b.x1, b.y1), 159) << degrees << " degrees";
+        EXPECT_NEAR((b.x0 + b.x1) / 2, 80, 20) << degrees << " degrees";
+        EXPECT_NEAR((b.y0 + b.y1) / 2, 80, 20) << degrees << " degrees";
+    }
+    // The last picture is one degree short of the first, not the same.
+    EXPECT_GT(differing(turns[0], turns[4]), 0);
+    EXPECT_LT(differing(turns[0], turns[4]) * 4, differing(turns[0], turns[2]));
 }
 
 }  // namespace

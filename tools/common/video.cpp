@@ -177,6 +177,7 @@ bool VideoWriter::Encoder::send(const AVFrame* f, std::string& error)
         code = avcodec_receive_packet(codec, packet);
         if (code < 0)
             break;
+        packet->duration = 1;  // one frame: without it the last frame would last none
         av_packet_rescale_ts(packet, codec->time_base, stream->time_base);
         packet->stream_index = stream->index;
         code = av_interleaved_write_frame(format, packet);
