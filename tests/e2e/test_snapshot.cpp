@@ -379,4 +379,23 @@ TEST(Snapshot, TurntableCirclesTheShipKeepingItWholeAndCentred)
     EXPECT_LT(differing(turns[0], turns[4]) * 4, differing(turns[0], turns[2]));
 }
 
+TEST_F(EndToEnd, VideoRefusesOtherNamesAndLeavesNoFileItCannotFinish)
+{
+    const std::string dir = fresh_dir("snapshot_video_errors");
+    Outcome run = snapshot("--video " + dir + "/v.avi --construction " + dir + "/set", "");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "tev-snapshot: --video " + dir +
+                           "/v.avi: the video's name must end in .mp4 or .webm (see tev-snapshot --help)\n");
+    run = snapshot("--video /etc/passwd/v.mp4 --construction " + dir + "/set", "");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tev-snapshot: cannot write /etc/passwd/v.mp4: Not a directory\n");
+    // Stopped by the file-size limit part of the way through the turn.
+    run = snapshot("--size 64 --video " + dir + "/v.webm --turntable " + dir + "/set", display->name(),
+                   "trap '' XFSZ; ulimit -f 64; ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("\ntev-snapshot: cannot write " + dir + "/"), std::string::npos) << run.err;
+    EXPECT_EQ(listing(dir), "set\n");
+    EXPECT_EQ(listing(dir + "/set"), "");
+}
+
 }  // namespace

@@ -89,7 +89,7 @@ const char examples[] =
     "  tev-snapshot --keys 'okx' --size 2048 --transparent --out poster.png\n"
     "  tev-snapshot --keys 'o' --construction build/\n"
     "  tev-snapshot --keys 'ot' --highlight --video build.mp4 --construction build/\n"
-    "  tev-snapshot --keys 'akx' --turntable turn/ --video turn.webm\n"
+    "  tev-snapshot --keys 'wfkx' --turntable turn/ --video turn.webm\n"
     "  tev-snapshot --keys 'ot' --out overhead.svg\n"
     "  tev-snapshot --size 1024 --deck-plans plans/\n";
 
