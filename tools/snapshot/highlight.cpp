@@ -3,8 +3,10 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "ship/ship.h"
+#include "tools/snapshot/drawn_bounds.h"
 #include "view/view_state.h"
 
 // Purple: about 0.58 from every palette colour, the black background and the
@@ -18,9 +20,26 @@ struct Seen {
     GLfloat modelview[16], projection[16];
 } seen;
 
+// What each block draws, which for most is its box and for some more or
+// less (the disc deck's bounds are a radius and angles).
+std::vector<Bounds> block_bounds;
+
+Bounds measure_block(const Block& b)
+{
+    const Block* const saved = current_block;
+    current_block = &b;
+    const std::vector<Point> points = drawn_points([&b] {
+        for (BlockRoutine routine : {b.floor_routine, b.draw_routine, b.ceiling_routine})
+            if (routine)
+                routine(0);
+    });
+    current_block = saved;
+    return bounds_of(points);
+}
+
 void note_part(DrawnPart, int position)
 {
-    if (position < 0 || position != view_state.blocks_shown - 1 || seen.drawn)
+    if (position < 0 || position != view_state.blocks_shown - 1)
         return;
     seen.drawn = true;
     glGetFloatv(GL_MODELVIEW_MATRIX, seen.modelview);
@@ -35,12 +54,14 @@ const int box_edges[12][2] = {
     {0, 4}, {1, 5}, {2, 6}, {3, 7},  // along z
 };
 
-void draw_box_edges(const Block& b)
+void draw_box_edges(const Bounds& b)
 {
     glBegin(GL_LINES);
     for (const auto& edge : box_edges)
         for (int corner : edge)
-            glVertex3f(corner & 1 ? b.x1 : b.x0, corner & 2 ? b.y1 : b.y0, corner & 4 ? b.z1 : b.z0);
+            glVertex3f(b.low[0] + (corner & 1) * (b.high[0] - b.low[0]),
+                       b.low[1] + (corner >> 1 & 1) * (b.high[1] - b.low[1]),
+                       b.low[2] + (corner >> 2 & 1) * (b.high[2] - b.low[2]));
     glEnd();
 }
 
@@ -48,6 +69,9 @@ void draw_box_edges(const Block& b)
 
 NewestBlockMark::NewestBlockMark()
 {
+    block_bounds.clear();
+    for (int i = 0; i < ship_block_count; ++i)
+        block_bounds.push_back(measure_block(*block_sequence[i]));
     seen.drawn = false;
     drawn_part_hook = note_part;
 }
@@ -56,7 +80,7 @@ NewestBlockMark::~NewestBlockMark() { drawn_part_hook = nullptr; }
 
 void NewestBlockMark::draw()
 {
-    if (!seen.drawn)
+    if (!seen.drawn || block_bounds[size_t(view_state.blocks_shown - 1)].empty())
         return;
     seen.drawn = false;
     GLint viewport[4];
@@ -74,7 +98,7 @@ void NewestBlockMark::draw()
     glDepthRange(0, 0);
     glLineWidth(std::max(2.0f, float(viewport[2]) / 200));
     glColor3fv(highlight_colour);
-    draw_box_edges(*block_sequence[view_state.blocks_shown - 1]);
+    draw_box_edges(block_bounds[size_t(view_state.blocks_shown - 1)]);
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

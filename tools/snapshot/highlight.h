@@ -1,5 +1,5 @@
 // The mark of the newest block, the one the last construction step added:
-// the edges of its box, drawn over everything, so that it shows where the
+// the edges of the box around what it draws, drawn over everything, so that it shows where the
 // block is even under a ceiling or behind other blocks. Its colour is
 // further from every palette colour, and from the background, than any
 // other.
@@ -12,6 +12,7 @@ extern const float highlight_colour[3];
 // with. Only one may live at a time.
 class NewestBlockMark {
 public:
+    // Measures what each block draws; needs the program's OpenGL context.
     NewestBlockMark();
     NewestBlockMark(const NewestBlockMark&) = delete;
     NewestBlockMark& operator=(const NewestBlockMark&) = delete;

@@ -3,13 +3,12 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <limits>
 
 #include "render/render.h"
+#include "ship/ship.h"
+#include "tools/snapshot/drawn_bounds.h"
 #include "tools/snapshot/picture_series.h"
-#include "tools/snapshot/vector_output.h"
 #include "view/view_state.h"
 
 namespace {
@@ -22,45 +21,35 @@ constexpr double fit_margin = 1.05;
 // The far plane of the perspective camera when neither world view nor far
 // clipping is on.
 constexpr double default_far = 100;
-// Half the size of the overhead box that the extent is measured in: far
-// more than the ship and what stands beside it.
-constexpr float measuring_zoom = 4096;
 // A picture's time in hundredths of a second, and the video's frame rate
 // that shows each picture once.
 constexpr int turn_delay = 4, turn_video_rate = 25;
 
 }  // namespace
 
-// The frame is captured from straight above in an overhead box centred on
-// the origin, whose window coordinates map back to the ship's linearly.
-Extent drawn_extent(OffscreenFrame& frame)
+// The overhead view centred on the origin, its box the measuring box, maps
+// window coordinates back to the ship's as drawn_points does.
+Extent drawn_extent()
 {
+    // A frame that no one sees: whoever watches the drawing is not told.
     const ViewState saved = view_state;
+    const DrawnPartHook hook = drawn_part_hook;
+    drawn_part_hook = nullptr;
     view_state.perspective_mode = 0;
     view_state.show_earth = 0;
     view_state.cam_x = view_state.cam_y = view_state.cam_z = 0;
-    view_state.zoom = measuring_zoom;
-    frame.bind();
-    const std::vector<FeedbackPrimitive> primitives = capture_feedback(display);
+    view_state.zoom = measuring_half_size;
+    const std::vector<Point> points = drawn_points(display);
     view_state = saved;
+    drawn_part_hook = hook;
 
-    const float half = float(frame.size()) / 2, inf = std::numeric_limits<float>::infinity();
-    std::vector<std::array<float, 3>> points;
-    float low[3] = {inf, inf, inf}, high[3] = {-inf, -inf, -inf};
-    for (const FeedbackPrimitive& p : primitives)
-        for (int i = 0; i < p.vertex_count; ++i) {
-            const FeedbackVertex& v = p.vertices[i];
-            points.push_back({(v.x / half - 1) * measuring_zoom, (v.y / half - 1) * measuring_zoom,
-                              (1 - 2 * v.z) * measuring_zoom});
-            for (int k = 0; k < 3; ++k)
-                low[k] = std::min(low[k], points.back()[k]), high[k] = std::max(high[k], points.back()[k]);
-        }
     Extent e = {{0, 0, 0}, 1};
     if (points.empty())
         return e;
+    const Bounds b = bounds_of(points);
     for (int k = 0; k < 3; ++k)
-        e.centre[k] = (low[k] + high[k]) / 2;
-    for (const auto& p : points)
+        e.centre[k] = (b.low[k] + b.high[k]) / 2;
+    for (const Point& p : points)
         e.radius = std::max(e.radius, std::hypot(p[0] - e.centre[0], p[1] - e.centre[1], p[2] - e.centre[2]));
     return e;
 }
@@ -88,7 +77,8 @@ bool write_turntable(OffscreenFrame& frame, const std::function<Picture()>& draw
     PictureSeries series(dir, "turn", "turntable.gif", video, transparent);
     if (!series.open(frame.size(), turntable_pictures, turn_video_rate, error))
         return false;
-    const Extent extent = drawn_extent(frame);
+    frame.bind();
+    const Extent extent = drawn_extent();
     const float start = view_state.view_angle;
     for (int i = 0; i < turntable_pictures; ++i) {
         aim_camera(extent, start + float(i));

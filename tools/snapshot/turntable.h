@@ -16,7 +16,8 @@ struct Extent {
     float centre[3];
     float radius;
 };
-Extent drawn_extent(OffscreenFrame& frame);
+// Needs the frame bound.
+Extent drawn_extent();
 
 // Sets the view state as the keys would: the perspective camera on a circle
 // above the centre of `e`, at `heading` degrees, looking at the centre from
