@@ -114,6 +114,8 @@ bool parse_size(const char* text, int& size)
     return true;
 }
 
+int check_options(const Options& o);
+
 // Returns -1 to go on, else the exit status.
 int parse_options(int argc, char** argv, Options& o)
 {
@@ -158,6 +160,12 @@ int parse_options(int argc, char** argv, Options& o)
         }
     if (optind < argc)
         return usage_error(program, std::string("unexpected argument '") + argv[optind] + "'");
+    return check_options(o);
+}
+
+// Returns -1 if the options go together, else the exit status.
+int check_options(const Options& o)
+{
     if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() + o.turntable.empty() != 3)
         return usage_error(program, "give one of --out, --construction, --turntable or --deck-plans");
     if (!o.video.empty() && o.construction.empty() + o.turntable.empty() != 1)
