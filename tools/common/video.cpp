@@ -131,10 +131,13 @@ bool VideoWriter::Encoder::open_codec(const Container& c, int width, int height,
     codec->flags |= AV_CODEC_FLAG_BITEXACT;
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    av_opt_set_from_string(codec->priv_data, c.settings, nullptr, "=", ":");
-    int code = avcodec_open2(codec, encoder, nullptr);
-    if (code < 0)
-        return fail(av_error(code), error);
+    AVDictionary* settings = nullptr;
+    av_dict_parse_string(&settings, c.settings, "=", ":", 0);
+    int code = avcodec_open2(codec, encoder, &settings);
+    const bool all_taken = av_dict_count(settings) == 0;
+    av_dict_free(&settings);
+    if (code < 0 || !all_taken)
+        return fail(code < 0 ? av_error(code) : std::string("the encoder refuses ") + c.settings, error);
     stream = avformat_new_stream(format, nullptr);
     stream->time_base = codec->time_base;
     code = avcodec_parameters_from_context(stream->codecpar, codec);
@@ -194,6 +197,8 @@ bool VideoWriter::open(const std::string& path, int width, int height, int frame
                        std::string& error)
 {
     const Container* c = container_of(path);
+    // Errors come back as one line of ours; the libraries' own log is noise.
+    av_log_set_level(AV_LOG_QUIET);
     encoder_ = std::make_unique<Encoder>();
     encoder_->path = path;
     if (!c) {
