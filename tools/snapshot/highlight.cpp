@@ -80,9 +80,10 @@ NewestBlockMark::~NewestBlockMark() { drawn_part_hook = nullptr; }
 
 void NewestBlockMark::draw()
 {
-    if (!seen.drawn || block_bounds[size_t(view_state.blocks_shown - 1)].empty())
-        return;
+    const bool drawn = seen.drawn;
     seen.drawn = false;
+    if (!drawn || block_bounds[size_t(view_state.blocks_shown - 1)].empty())
+        return;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT | GL_VIEWPORT_BIT);

@@ -114,7 +114,27 @@ bool parse_size(const char* text, int& size)
     return true;
 }
 
-int check_options(const Options& o);
+// Returns -1 if the options go together, else the exit status.
+int check_options(const Options& o)
+{
+    if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() + o.turntable.empty() != 3)
+        return usage_error(program, "give one of --out, --construction, --turntable or --deck-plans");
+    if (!o.video.empty() && o.construction.empty() + o.turntable.empty() != 1)
+        return usage_error(program, "--video goes with --construction or --turntable");
+    if (!o.video.empty() && !is_video_name(o.video))
+        return usage_error(program, "--video " + o.video + ": the video's name must end in .mp4 or .webm");
+    if (!o.out.empty() && !ends_with(o.out, ".png") && vector_format(o.out) < 0)
+        return usage_error(program, "--out " + o.out +
+                           ": the picture's name must end in .png, .svg, .pdf or .eps");
+    if (!o.deck_plans.empty() && !o.keys.empty())
+        return usage_error(program, "--deck-plans sets its own view and takes no --keys");
+    if (!o.deck_plans.empty() && o.highlight)
+        return usage_error(program, "--deck-plans marks no block and takes no --highlight");
+    if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
+        return usage_error(program, "--deck-plans needs --size " + std::to_string(deck_plan_least_size) +
+                           " or more, not " + std::to_string(o.size));
+    return -1;
+}
 
 // Returns -1 to go on, else the exit status.
 int parse_options(int argc, char** argv, Options& o)
@@ -161,28 +181,6 @@ int parse_options(int argc, char** argv, Options& o)
     if (optind < argc)
         return usage_error(program, std::string("unexpected argument '") + argv[optind] + "'");
     return check_options(o);
-}
-
-// Returns -1 if the options go together, else the exit status.
-int check_options(const Options& o)
-{
-    if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() + o.turntable.empty() != 3)
-        return usage_error(program, "give one of --out, --construction, --turntable or --deck-plans");
-    if (!o.video.empty() && o.construction.empty() + o.turntable.empty() != 1)
-        return usage_error(program, "--video goes with --construction or --turntable");
-    if (!o.video.empty() && !is_video_name(o.video))
-        return usage_error(program, "--video " + o.video + ": the video's name must end in .mp4 or .webm");
-    if (!o.out.empty() && !ends_with(o.out, ".png") && vector_format(o.out) < 0)
-        return usage_error(program, "--out " + o.out +
-                           ": the picture's name must end in .png, .svg, .pdf or .eps");
-    if (!o.deck_plans.empty() && !o.keys.empty())
-        return usage_error(program, "--deck-plans sets its own view and takes no --keys");
-    if (!o.deck_plans.empty() && o.highlight)
-        return usage_error(program, "--deck-plans marks no block and takes no --highlight");
-    if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
-        return usage_error(program, "--deck-plans needs --size " + std::to_string(deck_plan_least_size) +
-                           " or more, not " + std::to_string(o.size));
-    return -1;
 }
 
 bool find_screen(VirtualDisplay& xvfb, std::string& error)

@@ -6,7 +6,7 @@
 
 PictureSeries::PictureSeries(const std::string& dir, const char* stem, const char* animation,
                              const std::string& video, bool transparent)
-    : dir_(dir + "/"), stem_(stem), animation_(animation), video_path_(video), transparent_(transparent),
+    : dir_(dir), stem_(stem), animation_(animation), video_path_(video), transparent_(transparent),
       // On a terminal the progress line is rewritten in place.
       end_of_line_(isatty(fileno(stderr)) ? "\r" : "\n")
 {
@@ -32,7 +32,7 @@ bool PictureSeries::open(int size, int count, int video_frames_per_second, std::
         if (!video_->open(video_path_, size, size, video_frames_per_second, error))
             return false;
     }
-    return gif_.open(dir_ + animation_, size, size, transparent_, error);
+    return gif_.open(dir_ + "/" + animation_, size, size, transparent_, error);
 }
 
 bool PictureSeries::add(const Picture& picture, int delay, std::string& error)
@@ -41,7 +41,7 @@ bool PictureSeries::add(const Picture& picture, int delay, std::string& error)
     std::fprintf(stderr, "%s %d of %d%s", stem_.c_str(), n, count_ - 1, end_of_line_);
     char name[32];
     std::snprintf(name, sizeof name, "-%03d.png", n);
-    const std::string path = dir_ + stem_ + name;
+    const std::string path = dir_ + "/" + stem_ + name;
     if (!write_png(path, picture, transparent_, error))
         return false;
     written_.push_back(path);
