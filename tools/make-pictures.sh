@@ -29,8 +29,17 @@ steps=$(mktemp -d)
 trap 'rm -rf "$steps"' EXIT
 snapshot --deck-plans "$steps/plans"
 cp "$steps/plans/deck-03.svg" "$docs/deck-plan-03.svg"
-snapshot --keys "${close_up}t" --size 320 --construction "$steps" 2>/dev/null
+# The construction with each step's new block marked, as an animation and
+# as a video; a block hidden under the ceilings of others, marked, from the
+# turntable of the ship half built; and the whole ship with its hull turning.
+snapshot --keys "${close_up}t" --size 320 --highlight --construction "$steps" 2>/dev/null
 cp "$steps/construction.gif" "$docs/construction.gif"
+snapshot --keys "${close_up}t" --size 480 --highlight --video "$docs/construction.mp4" \
+    --construction "$steps/video" 2>/dev/null
+snapshot --keys "wfz$(repeat j 80)" --size 480 --highlight --turntable "$steps/half" 2>/dev/null
+cp "$steps/half/turn-060.png" "$docs/highlight_hidden.png"
+snapshot --keys wfk --size 240 --turntable "$steps/turn" 2>/dev/null
+cp "$steps/turn/turntable.gif" "$docs/turntable.gif"
 
 # The whole ship's web page with everything the export can hold (hull and
 # target too, for the page's toggles), as one file that opens with a

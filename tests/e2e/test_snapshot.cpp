@@ -8,12 +8,15 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "ship/ship.h"
 #include "tests/e2e/e2e_fixture.h"
 #include "tools/common/picture.h"
+#include "view/view_state.h"
 
 namespace {
 
@@ -133,8 +136,8 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
          "tev-snapshot: --out " + dir + "/x.jpg: the picture's name must end in .png, .svg, "
          ".pdf or .eps (see tev-snapshot --help)\n"},
         {"", "", 2,
-         "tev-snapshot: give one of --out, --construction or --deck-plans (see tev-snapshot "
-         "--help)\n"},
+         "tev-snapshot: give one of --out, --construction, --turntable or --deck-plans (see "
+         "tev-snapshot --help)\n"},
         {"--keys o --deck-plans " + dir, "", 2,
          "tev-snapshot: --deck-plans sets its own view and takes no --keys (see tev-snapshot "
          "--help)\n"},
@@ -252,6 +255,192 @@ TEST(Snapshot, ConstructionWritesEveryStepAndAnAnimationOfThem)
         ASSERT_EQ(snapshot("--keys 'o" + std::string(key) + "' --size 200 --out " + single, "").status, 0);
         EXPECT_TRUE(same_colours(load(single), load(dir + "/set/step-" + step + ".png"))) << key;
     }
+}
+
+// What a shell command prints, its last line end removed.
+// What a command prints, without its last line's end.
+std::string output_of(const std::string& command)
+{
+    std::string text = test_tool::run_tool(command).out;
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+std::string step_name(int step)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "/step-%03d.png", step);
+    return name;
+}
+
+// The overhead construction set at 200 x 200, plain in DIR/plain and with
+// the newest block marked, and as a video, in DIR/marked; made once.
+const std::string& overhead_sets()
+{
+    static const std::string dir = [] {
+        const std::string d = fresh_dir("snapshot_marked");
+        const test_tool::Outcome plain = snapshot("--keys o --size 200 --construction " + d + "/plain", "");
+        const test_tool::Outcome marked = snapshot("--keys o --size 200 --highlight --video " + d +
+                                        "/marked.mp4 --construction " + d + "/marked", "");
+        EXPECT_EQ(plain.status + marked.status, 0) << plain.err << marked.err;
+        return d;
+    }();
+    return dir;
+}
+
+// The smallest rectangle, ends included, holding every pixel that `keep`
+// keeps; empty if x1 < x0.
+struct Box {
+    double x0, y0, x1, y1;
+    bool holds(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
+};
+Box box_of(const Picture& p, const std::function<bool(int, int)>& keep)
+{
+    Box b{double(p.width), double(p.height), -1, -1};
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            if (keep(x, y))
+                b = {std::min(b.x0, double(x)), std::min(b.y0, double(y)), std::max(b.x1, double(x)),
+                     std::max(b.y1, double(y))};
+    return b;
+}
+
+TEST(Snapshot, HighlightChangesEachStepOnlyAroundTheBlockItAdds)
+{
+    const std::string& dir = overhead_sets();
+    EXPECT_EQ(read_file(dir + "/marked" + step_name(0)), read_file(dir + "/plain" + step_name(0)));
+    view_state.perspective_mode = 0;
+    reset_view();
+    // Beyond its box a block draws at most a lift's spur, 17 long.
+    const double pixels_per_unit = 200 / (2 * view_state.zoom), margin = 20 * pixels_per_unit + 2;
+    Picture before = load(dir + "/plain" + step_name(0));
+    for (int step = 1; step < block_total(); ++step) {
+        const Picture plain = load(dir + "/plain" + step_name(step));
+        const Picture marked = load(dir + "/marked" + step_name(step));
+        // Around the block: its box from above, in pixels from the top left,
+        // and what the step changed. A block hidden under the ceilings of
+        // others is marked all the same.
+        const Block& b = *block_sequence[step - 1];
+        const Box changed = box_of(plain, [&](int x, int y) {
+            return !std::equal(plain.pixel(x, y), plain.pixel(x, y) + 4, before.pixel(x, y));
+        });
+        const double left = std::min((b.x0 - view_state.cam_x + view_state.zoom) * pixels_per_unit, changed.x0);
+        const double right = std::max((b.x1 - view_state.cam_x + view_state.zoom) * pixels_per_unit, changed.x1);
+        const double top = std::min((view_state.zoom - b.y1 + view_state.cam_y) * pixels_per_unit, changed.y0);
+        const double bottom = std::max((view_state.zoom - b.y0 + view_state.cam_y) * pixels_per_unit, changed.y1);
+        const Box around{left - margin, top - margin, right + margin, bottom + margin};
+        before = plain;
+        int marks = 0, strays = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 200; ++x) {
+                const uint8_t* m = marked.pixel(x, y);
+                if (std::equal(m, m + 4, plain.pixel(x, y)))
+                    continue;
+                const bool purple = m[0] == 153 && m[1] == 0 && m[2] == 153;
+                (around.holds(x, y) && purple ? marks : strays)++;
+            }
+        EXPECT_GT(marks, 0) << "step " << step;
+        EXPECT_EQ(strays, 0) << "step " << step;
+    }
+}
+
+double mean_difference(const Picture& a, const Picture& b)
+{
+    double sum = 0;
+    for (size_t i = 0; i < a.rgba.size(); i += 4)
+        for (int c = 0; c < 3; ++c)
+            sum += std::abs(a.rgba[i + c] - b.rgba[i + c]);
+    return sum / double(a.rgba.size() / 4 * 3);
+}
+
+TEST(Snapshot, ConstructionVideoShowsEachStepForItsTime)
+{
+    const std::string video = overhead_sets() + "/marked.mp4";
+    EXPECT_EQ(output_of("ffprobe -v error -show_entries stream=codec_name,pix_fmt:format=duration -of "
+                        "csv=p=0 " + video),
+              "h264,yuv420p\n38.000000");
+    const std::string frames = fresh_dir("snapshot_video_frames");
+    ASSERT_EQ(test_tool::run_tool("ffmpeg -v error -i " + video + " " + frames + "/%03d.png").status, 0);
+    // Frames are numbered from 1; steps 0 ... 139 take one each, step 140 twelve.
+    for (auto [frame, step] : {std::pair{1, 0}, {71, 70}, {140, 139}, {152, 140}}) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/%03d.png", frame);
+        const Picture decoded = load(frames + name);
+        const Picture own = load(overhead_sets() + "/marked" + step_name(step));
+        const Picture other = load(overhead_sets() + "/marked" + step_name(step == 0 ? 140 : 0));
+        EXPECT_LT(mean_difference(decoded, own), 4) << "step " << step;
+        EXPECT_GT(mean_difference(decoded, other), 4 * mean_difference(decoded, own)) << "step " << step;
+    }
+}
+
+int count_colour(const Picture& p, uint8_t r, uint8_t g, uint8_t b)
+{
+    int n = 0;
+    for (size_t i = 0; i < p.rgba.size(); i += 4)
+        n += p.rgba[i] == r && p.rgba[i + 1] == g && p.rgba[i + 2] == b;
+    return n;
+}
+
+int differing(const Picture& a, const Picture& b)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.rgba.size(); i += 4)
+        n += !std::equal(&a.rgba[i], &a.rgba[i] + 3, &b.rgba[i]);
+    return n;
+}
+
+TEST(Snapshot, TurntableCirclesTheShipKeepingItWholeCentredAndMarked)
+{
+    const std::string dir = fresh_dir("snapshot_turntable");
+    const test_tool::Outcome run = snapshot("--keys 'wfh' --highlight --size 160 --turntable " + dir + "/turn --video " + dir +
+                                 "/turn.webm", "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("turn 359 of 359\n"), std::string::npos);
+    EXPECT_EQ(output_of("ls " + dir + "/turn | sed -n '1p;360,$p'"), "turn-000.png\nturn-359.png\nturntable.gif");
+    EXPECT_EQ(read_gif(dir + "/turn/turntable.gif").frames.size(), 360u);
+    EXPECT_EQ(output_of("ffprobe -v error -count_frames -show_entries stream=codec_name,nb_read_frames -of "
+                        "csv=p=0 " + dir + "/turn.webm"),
+              "vp9,360");
+    std::vector<Picture> turns;
+    for (int degrees : {0, 90, 180, 270, 359}) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/turn/turn-%03d.png", degrees);
+        turns.push_back(load(dir + name));
+        const Picture& t = turns.back();
+        // The ship, not the mark, which boxes the disc deck's corners too.
+        const Box b = box_of(t, [&t](int x, int y) {
+            const uint8_t* c = t.pixel(x, y);
+            return (c[0] || c[1] || c[2]) && !(c[0] == 153 && c[1] == 0 && c[2] == 153);
+        });
+        EXPECT_GT(count_colour(turns.back(), 153, 0, 153), 0) << degrees << " degrees";
+        EXPECT_GT(std::min(b.x0, b.y0), 0) << degrees << " degrees";
+        EXPECT_LT(std::max(b.x1, b.y1), 159) << degrees << " degrees";
+        EXPECT_NEAR((b.x0 + b.x1) / 2, 80, 20) << degrees << " degrees";
+        EXPECT_NEAR((b.y0 + b.y1) / 2, 80, 20) << degrees << " degrees";
+    }
+    // The last picture is one degree short of the first, not the same.
+    EXPECT_GT(differing(turns[0], turns[4]), 0);
+    EXPECT_LT(differing(turns[0], turns[4]) * 4, differing(turns[0], turns[2]));
+}
+
+TEST_F(EndToEnd, VideoRefusesOtherNamesAndLeavesNoFileItCannotFinish)
+{
+    const std::string dir = fresh_dir("snapshot_video_errors");
+    test_tool::Outcome run = snapshot("--video " + dir + "/v.avi --construction " + dir + "/set", "");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "tev-snapshot: --video " + dir +
+                           "/v.avi: the video's name must end in .mp4 or .webm (see tev-snapshot --help)\n");
+    run = snapshot("--video /etc/passwd/v.mp4 --construction " + dir + "/set", "");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tev-snapshot: cannot write /etc/passwd/v.mp4: Not a directory\n");
+    // Stopped by the file-size limit part of the way through the turn.
+    run = snapshot("--size 64 --video " + dir + "/v.webm --turntable " + dir + "/set", display->name(),
+                   "trap '' XFSZ; ulimit -f 64; ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("\ntev-snapshot: cannot write " + dir + "/"), std::string::npos) << run.err;
+    EXPECT_EQ(listing(dir), Names{"set"});
+    EXPECT_EQ(listing(dir + "/set"), Names{});
 }
 
 }  // namespace

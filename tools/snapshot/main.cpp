@@ -3,11 +3,12 @@
 // through the program's own callbacks and draws the program's own frame
 // off screen.
 #include <GL/freeglut.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,13 @@
 #include "tools/common/headless.h"
 #include "tools/common/output_file.h"
 #include "tools/common/picture.h"
+#include "tools/common/video.h"
 #include "tools/common/virtual_display.h"
 #include "tools/snapshot/deck_plans.h"
+#include "tools/snapshot/highlight.h"
 #include "tools/snapshot/offscreen.h"
+#include "tools/snapshot/picture_series.h"
+#include "tools/snapshot/turntable.h"
 #include "tools/snapshot/vector_output.h"
 #include "view/input.h"
 
@@ -27,8 +32,11 @@ namespace {
 const char program[] = "tev-snapshot";
 
 const char usage[] =
-    "usage: tev-snapshot [--keys SCRIPT] [--size N] [--transparent] --out FILE\n"
-    "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] --construction DIR\n"
+    "usage: tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight] --out FILE\n"
+    "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight]\n"
+    "                    [--video FILE] --construction DIR\n"
+    "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight]\n"
+    "                    [--video FILE] --turntable DIR\n"
     "       tev-snapshot [--size N] [--transparent] --deck-plans DIR\n"
     "       tev-snapshot --help\n";
 
@@ -42,6 +50,9 @@ const char help[] =
     "  --construction DIR   write DIR/step-000.png ... DIR/step-140.png, the view with\n"
     "                       the construction counter at 0 ... 140, and\n"
     "                       DIR/construction.gif, the same as a looping animation\n"
+    "  --turntable DIR      write DIR/turn-000.png ... DIR/turn-359.png, one turn of\n"
+    "                       the perspective camera around what is drawn, a degree\n"
+    "                       a picture, and DIR/turntable.gif, the same animated\n"
     "  --deck-plans DIR     write DIR/deck-00.svg ... DIR/deck-15.svg and the same\n"
     "                       as .pdf: each deck from above, its blocks labelled, with\n"
     "                       a scale bar; and DIR/index.html, one page showing all\n"
@@ -52,6 +63,11 @@ const char help[] =
     "                       %d or more)\n"
     "  --transparent        the black background as transparent pixels (in vector\n"
     "                       graphics: no background)\n"
+    "  --highlight          outline the block that the last construction step added,\n"
+    "                       in purple, over everything else\n"
+    "  --video FILE         with --construction or --turntable: the same pictures as\n"
+    "                       a video, FILE.mp4 (H.264) or FILE.webm (VP9); a step\n"
+    "                       lasts 0.25 s and the last 3 s, a turn 14.4 s\n"
     "  --help               this text\n"
     "\n"
     "Standard output carries what the keys print (the viewer's diagnostics);\n"
@@ -66,18 +82,21 @@ const char examples[] =
     "  tev-snapshot --keys 'o<S-PageDown><Left>t' --out overhead.png\n"
     "  tev-snapshot --keys 'okx' --size 2048 --transparent --out poster.png\n"
     "  tev-snapshot --keys 'o' --construction build/\n"
+    "  tev-snapshot --keys 'ot' --highlight --video build.mp4 --construction build/\n"
+    "  tev-snapshot --keys 'wfkx' --turntable turn/ --video turn.webm\n"
     "  tev-snapshot --keys 'ot' --out overhead.svg\n"
     "  tev-snapshot --size 1024 --deck-plans plans/\n";
 
-// Frame times of the animation, in hundredths of a second: a quarter of a
-// second a step, as in the model's construction animation, and the whole
-// ship held for 3 s.
-constexpr int step_delay = 25, last_step_delay = 300;
+// Frame times of the animation and the video, in hundredths of a second: a
+// quarter of a second a step, as in the model's construction animation, and
+// the whole ship held for 3 s; the video's frame rate shows a step in one
+// frame.
+constexpr int step_delay = 25, last_step_delay = 300, construction_video_rate = 4;
 
 struct Options {
-    std::string keys, out, construction, deck_plans;
+    std::string keys, out, construction, deck_plans, turntable, video;
     int size = 640;
-    bool transparent = false;
+    bool transparent = false, highlight = false;
 };
 
 // "" or what is wrong with the value of --size.
@@ -103,12 +122,18 @@ void print_help()
 // "" or what is wrong with the options taken together.
 std::string check(const Options& o)
 {
-    if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() != 2)
-        return "give one of --out, --construction or --deck-plans";
+    if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() + o.turntable.empty() != 3)
+        return "give one of --out, --construction, --turntable or --deck-plans";
+    if (!o.video.empty() && o.construction.empty() + o.turntable.empty() != 1)
+        return "--video goes with --construction or --turntable";
+    if (!o.video.empty() && !is_video_name(o.video))
+        return "--video " + o.video + ": the video's name must end in .mp4 or .webm";
     if (!o.out.empty() && !ends_with(o.out, ".png") && vector_format(o.out) < 0)
         return "--out " + o.out + ": the picture's name must end in .png, .svg, .pdf or .eps";
     if (!o.deck_plans.empty() && !o.keys.empty())
         return "--deck-plans sets its own view and takes no --keys";
+    if (!o.deck_plans.empty() && o.highlight)
+        return "--deck-plans marks no block and takes no --highlight";
     if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
         return "--deck-plans needs --size " + std::to_string(deck_plan_least_size) + " or more, not " +
                std::to_string(o.size);
@@ -124,47 +149,41 @@ ToolCommandLine command_line(Options& o)
                 {"out",          &o.out},
                 {"construction", &o.construction},
                 {"deck-plans",   &o.deck_plans},
+                {"turntable",    &o.turntable},
+                {"video",        &o.video},
+                {"highlight",    nullptr,           &o.highlight},
                 {"size",         nullptr,           nullptr,     [&o](const char* v) { return parse_size(v, o.size); }},
                 {"transparent",  nullptr,           &o.transparent},
             },
             print_help, [&o] { return check(o); }};
 }
 
+// Draws over the frame, or is empty: the mark of the newest block.
+std::function<void()> overlay;
+
 Picture draw(OffscreenFrame& frame, const Options& o)
 {
-    Picture picture = frame.draw();
+    Picture picture = frame.draw(overlay);
     if (o.transparent)
         make_background_transparent(picture);
     return picture;
 }
 
 // The construction set: every step as a PNG into `written`, then the
-// animation.
+// animation and the video.
 bool write_construction(OffscreenFrame& frame, const Options& o, OutputSet& written, std::string& error)
 {
-    if (!make_directory(o.construction, error))
-        return false;
-    const std::string dir = o.construction + "/";
-    GifAnimation gif;
-    bool ok = gif.open(dir + "construction.gif", o.size, o.size, o.transparent, error);
-    keyboard('z', 0, 0);
     const int last = block_total();
-    // On a terminal the progress line is rewritten in place.
-    const char* end_of_line = isatty(fileno(stderr)) ? "\r" : "\n";
-    for (int step = 0; ok && step <= last; ++step) {
-        std::fprintf(stderr, "step %d of %d%s", step, last, end_of_line);
-        const Picture picture = draw(frame, o);
-        char name[32];
-        std::snprintf(name, sizeof name, "step-%03d.png", step);
-        ok = write_png(dir + name, picture, o.transparent, error) &&
-             gif.add_frame(picture, step == last ? last_step_delay : step_delay, error);
-        if (ok)
-            written.add(dir + name);
+    PictureSeries series(o.construction, "step", "construction.gif", o.video, o.transparent, written);
+    if (!series.open(o.size, last + 1, construction_video_rate, error))
+        return false;
+    keyboard('z', 0, 0);
+    for (int step = 0; step <= last; ++step) {
+        if (!series.add(draw(frame, o), step == last ? last_step_delay : step_delay, error))
+            return false;
         keyboard('j', 0, 0);
     }
-    if (*end_of_line == '\r')
-        std::fputc('\n', stderr);
-    return ok && gif.finish(error);
+    return series.finish(error);
 }
 
 // What the options ask for, drawn into `frame`.
@@ -175,8 +194,11 @@ bool write_pictures(OffscreenFrame& frame, const Options& o, OutputSet& written,
                write_deck_plans(frame, o.deck_plans, o.transparent, written, error);
     if (!o.construction.empty())
         return write_construction(frame, o, written, error);
+    if (!o.turntable.empty())
+        return write_turntable(frame, [&] { return draw(frame, o); }, o.turntable, o.video, o.transparent,
+                               written, error);
     if (vector_format(o.out) >= 0)
-        return write_vector(frame, o.out, "tev", o.transparent, nullptr, error);
+        return write_vector(frame, o.out, "tev", o.transparent, overlay, error);
     return write_png(o.out, draw(frame, o), o.transparent, error);
 }
 
@@ -185,8 +207,15 @@ int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptS
     start_viewer(argv0, steps);
     std::string error;
     OffscreenFrame frame;
+    if (!frame.create(o.size, error))
+        return failure(program, error);
+    std::optional<NewestBlockMark> mark;
+    if (o.highlight) {
+        mark.emplace();
+        overlay = [&mark] { mark->draw(); };
+    }
     OutputSet written;
-    if (!frame.create(o.size, error) || !write_pictures(frame, o, written, error))
+    if (!write_pictures(frame, o, written, error))
         return failure(program, error);
     written.commit();
     return 0;

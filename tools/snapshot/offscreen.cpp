@@ -117,10 +117,12 @@ void OffscreenFrame::bind()
     glViewport(0, 0, size_, size_);
 }
 
-Picture OffscreenFrame::draw()
+Picture OffscreenFrame::draw(const std::function<void()>& overlay)
 {
     bind();
     display();
+    if (overlay)
+        overlay();
     glFinish();
     // The frame selects the window's back buffer, which a framebuffer object
     // refuses; drawing goes to its colour attachment all the same.

@@ -2,6 +2,7 @@
 // whatever the size of the window or the screen, and reads the picture back.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "tools/common/picture.h"
@@ -15,8 +16,9 @@ public:
 
     // Needs the program's window and its current OpenGL context.
     bool create(int size, std::string& error);
-    // One call of the program's display callback, then its pixels (opaque).
-    Picture draw();
+    // One call of the program's display callback and of `overlay`, if there
+    // is one, then the pixels (opaque).
+    Picture draw(const std::function<void()>& overlay = nullptr);
     // Makes the framebuffer the target of drawing, with a viewport of its
     // size, for those who call the display callback themselves.
     void bind();

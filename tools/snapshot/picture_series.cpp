@@ -1,0 +1,57 @@
+#include "tools/snapshot/picture_series.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+PictureSeries::PictureSeries(const std::string& dir, const char* stem, const char* animation,
+                             const std::string& video, bool transparent, OutputSet& written)
+    : dir_(dir), stem_(stem), animation_(animation), video_path_(video), transparent_(transparent),
+      // On a terminal the progress line is rewritten in place.
+      end_of_line_(isatty(fileno(stderr)) ? "\r" : "\n"), written_(written)
+{
+}
+
+PictureSeries::~PictureSeries()
+{
+    if (*end_of_line_ == '\r' && count_ > 0)
+        std::fputc('\n', stderr);
+}
+
+bool PictureSeries::open(int size, int count, int video_frames_per_second, std::string& error)
+{
+    count_ = count;
+    frames_per_second_ = video_frames_per_second;
+    if (!make_directory(dir_, error))
+        return false;
+    if (!video_path_.empty()) {
+        video_ = std::make_unique<VideoWriter>();
+        if (!video_->open(video_path_, size, size, video_frames_per_second, error))
+            return false;
+    }
+    return gif_.open(dir_ + "/" + animation_, size, size, transparent_, error);
+}
+
+bool PictureSeries::add(const Picture& picture, int delay, std::string& error)
+{
+    const int n = added_;
+    std::fprintf(stderr, "%s %d of %d%s", stem_.c_str(), n, count_ - 1, end_of_line_);
+    char name[32];
+    std::snprintf(name, sizeof name, "-%03d.png", n);
+    const std::string path = dir_ + "/" + stem_ + name;
+    if (!write_png(path, picture, transparent_, error))
+        return false;
+    written_.add(path);
+    ++added_;
+    return gif_.add_frame(picture, delay, error) &&
+           (!video_ || video_->add(picture, delay * frames_per_second_ / 100, error));
+}
+
+bool PictureSeries::finish(std::string& error)
+{
+    const bool video_done = !video_ || video_->finish(error);
+    finished_ = video_done && gif_.finish(error);
+    if (video_ && video_done && !finished_)
+        std::remove(video_path_.c_str());
+    return finished_;
+}

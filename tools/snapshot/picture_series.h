@@ -1,0 +1,40 @@
+// A numbered series of pictures, DIR/STEM-000.png and on, the same as a
+// looping GIF in DIR and, if asked, as a video. Progress goes to standard
+// error. The pictures go into the run's OutputSet, which takes them back
+// should the run fail; the GIF and the video appear only when finished.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "tools/common/output_file.h"
+#include "tools/common/picture.h"
+#include "tools/common/video.h"
+
+class PictureSeries {
+public:
+    // `animation` is the GIF's name in `dir`; `video` a path, or empty.
+    PictureSeries(const std::string& dir, const char* stem, const char* animation,
+                  const std::string& video, bool transparent, OutputSet& written);
+    PictureSeries(const PictureSeries&) = delete;
+    PictureSeries& operator=(const PictureSeries&) = delete;
+    ~PictureSeries();
+
+    // Makes the directory and opens the animation and the video, whose frame
+    // rate must divide every delay into whole frames.
+    bool open(int size, int count, int video_frames_per_second, std::string& error);
+    // `delay` in hundredths of a second, in the GIF and the video alike.
+    bool add(const Picture& picture, int delay, std::string& error);
+    bool finish(std::string& error);
+
+private:
+    std::string dir_, stem_, animation_, video_path_;
+    bool transparent_;
+    int count_ = 0, frames_per_second_ = 0;
+    const char* end_of_line_;
+    GifAnimation gif_;
+    std::unique_ptr<VideoWriter> video_;
+    OutputSet& written_;
+    int added_ = 0;
+    bool finished_ = false;
+};

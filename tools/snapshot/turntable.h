@@ -1,0 +1,33 @@
+// One turn of the viewer's perspective camera around what the frame draws,
+// one degree a picture, with the rest of the view as the keys left it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "tools/common/output_file.h"
+#include "tools/common/picture.h"
+#include "tools/snapshot/offscreen.h"
+
+constexpr int turntable_pictures = 360;
+
+// A sphere around what the frame draws, the Earth left out, in the ship's
+// coordinates.
+struct Extent {
+    float centre[3];
+    float radius;
+};
+// Needs the frame bound.
+Extent drawn_extent();
+
+// Sets the view state as the keys would: the perspective camera on a circle
+// above the centre of `e`, at `heading` degrees, looking at the centre from
+// where the whole sphere fits.
+void aim_camera(const Extent& e, float heading);
+
+// DIR/turn-000.png ... DIR/turn-359.png (into `written`) and
+// DIR/turntable.gif, and the video if `video` is a path; `draw` makes one
+// picture of the view state.
+bool write_turntable(OffscreenFrame& frame, const std::function<Picture()>& draw,
+                     const std::string& dir, const std::string& video, bool transparent,
+                     OutputSet& written, std::string& error);
