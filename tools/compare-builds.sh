@@ -2,7 +2,8 @@
 # Renders and exports a fixed set of views with two builds of the companion
 # tools and compares what they wrote, byte for byte: pictures, a
 # construction set, deck plans, every model format, both parts lists, the
-# web page (as a site and as one file) and the help texts. gl2ps stamps its SVG, PDF and EPS files with
+# web page (as a site and as one file), a marked block, a video, a
+# turntable and the help texts. gl2ps stamps its SVG, PDF and EPS files with
 # the time they were made (a CreationDate line); those are compared without
 # that line. Exit status 0 when everything matches, 1 when not, 2 on usage.
 #   tools/compare-builds.sh OLD NEW
@@ -71,8 +72,12 @@ render() {
     export_ --keys nnnnnnnnnnnnn --out "$out/deck-3.gltf" --parts-list "$out/deck-3.csv"
     export_ --keys 'zjjjjjjjjjjjjjjjjjjjjj' --parts-list "$out/first-21.json"
     export_ --keys kx --web "$out/web"
-    # Not in every build: a build without it leaves its error instead.
+    # Not in every build: a build without them leaves its errors instead.
     export_ --keys kx --html "$out/ship.html" 2>"$out/html-errors.txt" || true
+    snapshot --keys 'ozjjjjj' --highlight --out "$out/highlight.png" 2>"$out/highlight-errors.txt" || true
+    snapshot --keys 'o' --size 96 --construction "$out/video-set" --video "$out/construction.mp4" \
+        2>"$out/video-errors.txt" || true
+    snapshot --keys 'wf' --size 64 --turntable "$out/turntable" 2>"$out/turntable-errors.txt" || true
 }
 
 old=$(build_of "$1")
