@@ -415,7 +415,7 @@ TEST(Snapshot, TurntableCirclesTheShipKeepingItWholeCentredAndMarked)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("turn 359 of 359\n"), std::string::npos);
     EXPECT_EQ(output_of("ls " + dir + "/turn | sed -n '1p;360,$p'"), "turn-000.png\nturn-359.png\nturntable.gif");
-    EXPECT_EQ(gif_frames(dir + "/turn/turntable.gif").size(), 360u);
+    EXPECT_EQ(read_gif(dir + "/turn/turntable.gif").frames.size(), 360u);
     EXPECT_EQ(output_of("ffprobe -v error -count_frames -show_entries stream=codec_name,nb_read_frames -of "
                         "csv=p=0 " + dir + "/turn.webm"),
               "vp9,360");
