@@ -14,7 +14,7 @@ namespace {
 
 const char without_page[] =
     "this tev-export was built without its web page: install the npm packages of "
-    "tools/export/web (tools/setup.sh test) and build it again";
+    "tools/export/web (tools/setup.sh run) and build it again";
 
 std::string text_of(const WebPageFile& f)
 {

@@ -41,6 +41,13 @@ test('the one file of the whole ship with hull and target, at most 1,500,000 byt
   assert.deepEqual(await shows_the_whole_ship(one_file), [pathToFileURL(one_file).href]);
 });
 
+test('a link into the one file opens at the view it names', async () => {
+  const page = await open_page(browser.context, `${pathToFileURL(one_file).href}#counter=21&deck=3&hull=0`);
+  const { hud, hull } = await page.evaluate(() => window.tev.state());
+  assert.deepEqual({ hud, hull }, { hud: 'dck 3 21 blx', hull: false });
+  await page.close();
+});
+
 test('a missing or damaged model gives a plain message within seconds', async () => {
   const model = fs.readFileSync(path.join(site, 'ship.js'), 'utf8');
   const middle = model.length >> 1;
