@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -358,6 +359,12 @@ TEST_F(Files, WebPageHoldsEveryDeckAndStartsWhereTheKeysLeftTheView)
     EXPECT_EQ(run("--web " + site + "ship.glb"), 1);  // a file where the directory should be
     EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
     EXPECT_NE(error.find("site/ship.glb is not a directory"), std::string::npos) << error;
+    // A site whose model cannot be written is taken back whole.
+    const std::string blocked = dir + "/blocked/";
+    std::filesystem::create_directories(blocked + "ship.glb");
+    EXPECT_EQ(run("--web " + blocked), 1);
+    EXPECT_NE(error.find("ship.glb: Is a directory"), std::string::npos) << error;
+    EXPECT_EQ(test_tool::listing(blocked), std::vector<std::string>{"ship.glb"});
 
     EXPECT_EQ(run("--html " + dir + "/one.html --web " + site), 2);
     EXPECT_EQ(run("--html " + dir + "/one.htm"), 2);

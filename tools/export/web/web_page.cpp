@@ -2,6 +2,10 @@
 
 #include <zlib.h>
 
+#include <utility>
+#include <vector>
+
+#include "tools/common/output_file.h"
 #include "tools/export/model_files.h"
 
 // tinygltf's own base64, with which it writes a .gltf's buffer inside it;
@@ -51,10 +55,20 @@ bool write_web_page(const std::string& dir, const std::string& glb, std::string&
     std::string script;
     if (!model_script(glb, script, error))
         return false;
+    std::vector<std::pair<std::string, std::string>> files;  // name, contents
     for (const WebPageFile* f = web_page_files; f->name; ++f)
-        if (!write_bytes(dir + "/" + f->name, text_of(*f), error))
+        files.emplace_back(f->name, text_of(*f));
+    files.emplace_back("ship.js", std::move(script));
+    files.emplace_back("ship.glb", glb);
+    // A page without its script or model is no page: all of it, or none.
+    OutputSet written;
+    for (const auto& [name, contents] : files) {
+        if (!write_bytes(dir + "/" + name, contents, error))
             return false;
-    return write_bytes(dir + "/ship.js", script, error) && write_bytes(dir + "/ship.glb", glb, error);
+        written.add(dir + "/" + name);
+    }
+    written.commit();
+    return true;
 }
 
 bool write_single_page(const std::string& path, const std::string& glb, std::string& error)

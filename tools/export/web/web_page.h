@@ -21,8 +21,9 @@ extern const WebPageFile web_single_page[2];
 
 // Writes the page's files and the model `glb` into the directory `dir`:
 // ship.glb as it is, and ship.js, the classic script through which the page
-// reads it. Each file appears under its name only once it is complete. On
-// failure `error` names the file and why.
+// reads it. Each file appears under its name only once it is complete, and
+// a failure removes those already written. On failure `error` names the file
+// and why.
 bool write_web_page(const std::string& dir, const std::string& glb, std::string& error);
 // Writes the page with the model `glb` inside as the one file `path`.
 bool write_single_page(const std::string& path, const std::string& glb, std::string& error);
