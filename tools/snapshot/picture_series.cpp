@@ -49,9 +49,13 @@ bool PictureSeries::add(const Picture& picture, int delay, std::string& error)
 
 bool PictureSeries::finish(std::string& error)
 {
-    const bool video_done = !video_ || video_->finish(error);
-    finished_ = video_done && gif_.finish(error);
-    if (video_ && video_done && !finished_)
-        std::remove(video_path_.c_str());
-    return finished_;
+    if (video_) {
+        if (!video_->finish(error))
+            return false;
+        written_.add(video_path_);
+    }
+    if (!gif_.finish(error))
+        return false;
+    written_.add(dir_ + "/" + animation_);
+    return true;
 }

@@ -1,7 +1,8 @@
 // A numbered series of pictures, DIR/STEM-000.png and on, the same as a
 // looping GIF in DIR and, if asked, as a video. Progress goes to standard
 // error. The pictures go into the run's OutputSet, which takes them back
-// should the run fail; the GIF and the video appear only when finished.
+// should the run fail; the GIF and the video appear only when finished, and
+// join the set then.
 #pragma once
 
 #include <memory>
@@ -36,5 +37,4 @@ private:
     std::unique_ptr<VideoWriter> video_;
     OutputSet& written_;
     int added_ = 0;
-    bool finished_ = false;
 };
