@@ -17,7 +17,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = graphics ] || fail "Section is $(field Section)"
 [ "$(field Priority)" = optional ] || fail "Priority is $(field Priority)"
 [ "$(field Recommends)" = xvfb ] || fail "Recommends is $(field Recommends)"
-for library in libglut3.12 libpng16-16 libgif7 libx11-6 libassimp5; do
+for library in libglut3.12 libpng16-16 libgif7 libx11-6 libassimp5 libcairo2 libpango-1.0-0 librsvg2-2 \
+    libqrencode4 fonts-dejavu-core; do
     field Depends | grep -q "$library" || fail "Depends lacks $library: $(field Depends)"
 done
 rm -rf "$work/unpacked"

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "ship/ship.h"
@@ -77,6 +79,7 @@ struct Plan {
     float scale;                // page units per ship unit
     std::vector<Label> labels;
     std::vector<int> left_out;  // blocks without a label
+    std::vector<Rect> areas;    // what each block draws, seen from above
 };
 
 void press(unsigned char key) { keyboard(key, 0, 0); }
@@ -253,6 +256,8 @@ Plan frame_plan(int deck, int page)
     plan.cam_y = (all.area.y0 + all.area.y1) / 2;
     plan.cam_z = (all.z0 + all.z1) / 2;
     place_labels(plan, footprints, page);
+    for (const Footprint& f : footprints)
+        plan.areas.push_back(f.area);
     return plan;
 }
 
@@ -397,6 +402,18 @@ bool write_index(const std::string& path, const std::vector<Plan>& plans, std::s
     return file.commit(error);
 }
 
+// The deck's plan, with the overhead camera where the plan frames it.
+Plan show_plan(int deck, int page)
+{
+    show_deck(deck);
+    Plan plan = frame_plan(deck, page);
+    view_state.cam_x = plan.cam_x;
+    view_state.cam_y = plan.cam_y;
+    view_state.cam_z = plan.cam_z;
+    view_state.zoom = plan.zoom;
+    return plan;
+}
+
 }  // namespace
 
 bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transparent,
@@ -410,13 +427,8 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
     for (int deck = 0; ok && deck < deck_count; ++deck) {
         if (progress)
             std::fprintf(stderr, "\rdeck %d of %d", deck + 1, deck_count);
-        show_deck(deck);
-        plans.push_back(frame_plan(deck, page));
+        plans.push_back(show_plan(deck, page));
         const Plan& plan = plans.back();
-        view_state.cam_x = plan.cam_x;
-        view_state.cam_y = plan.cam_y;
-        view_state.cam_z = plan.cam_z;
-        view_state.zoom = plan.zoom;
         for (const char* suffix : {"svg", "pdf"}) {
             const std::string path = dir + "/" + plan_name(deck, suffix);
             ok = ok && write_vector(frame, path, plan_title(deck), transparent,
@@ -428,4 +440,37 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
     if (progress)
         std::fputc('\n', stderr);
     return ok && write_index(dir + "/index.html", plans, error);
+}
+
+bool draw_deck_plan(OffscreenFrame& frame, int deck, DeckPlanDrawing& drawing, std::string& error)
+{
+    const int page = frame.size();
+    frame.bind();
+    const Plan plan = show_plan(deck, page);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
+    if (!file) {
+        error = std::string("cannot make a temporary file for a deck plan: ") + std::strerror(errno);
+        return false;
+    }
+    if (!draw_vector(frame, file.get(), GL2PS_SVG, plan_title(deck), plan_title(deck), false,
+                     [&] { draw_annotations(plan, page); }, error))
+        return false;
+    std::fflush(file.get());
+    drawing.svg.assign(size_t(std::ftell(file.get())), '\0');
+    std::rewind(file.get());
+    if (std::fread(drawing.svg.data(), 1, drawing.svg.size(), file.get()) != drawing.svg.size()) {
+        error = "cannot read back the plan of deck index " + std::to_string(deck);
+        return false;
+    }
+    drawing.page = page;
+    drawing.blocks = plan.blocks;
+    drawing.areas.clear();
+    // Ship units to the page's, whose y runs down, about the camera at the
+    // page's centre.
+    for (const Rect& a : plan.areas)
+        drawing.areas.push_back({page / 2.0f + (a.x0 - plan.cam_x) * plan.scale,
+                                 page / 2.0f + (a.x1 - plan.cam_x) * plan.scale,
+                                 page / 2.0f - (a.y1 - plan.cam_y) * plan.scale,
+                                 page / 2.0f - (a.y0 - plan.cam_y) * plan.scale});
+    return true;
 }

@@ -2,7 +2,9 @@
 // a page that shows them all.
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "tools/common/output_file.h"
 #include "tools/snapshot/offscreen.h"
@@ -17,3 +19,14 @@ constexpr int deck_plan_least_size = 320;
 // run fail.
 bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transparent,
                       OutputSet& written, std::string& error);
+
+// One deck's plan as write_deck_plans draws it, as SVG text, and where each
+// of its blocks lies on the plan's page.
+struct DeckPlanDrawing {
+    std::string svg;
+    int page = 0;                             // the page's side, in the SVG's units
+    std::vector<int> blocks;                  // positions in the construction sequence
+    std::vector<std::array<float, 4>> areas;  // each block's x0, x1, y0, y1 on the page, y down
+};
+// Leaves the program's view at the plan's.
+bool draw_deck_plan(OffscreenFrame& frame, int deck, DeckPlanDrawing& drawing, std::string& error);

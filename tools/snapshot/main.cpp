@@ -19,6 +19,7 @@
 #include "tools/common/picture.h"
 #include "tools/common/video.h"
 #include "tools/common/virtual_display.h"
+#include "tools/snapshot/booklet.h"
 #include "tools/snapshot/deck_plans.h"
 #include "tools/snapshot/highlight.h"
 #include "tools/snapshot/offscreen.h"
@@ -38,6 +39,8 @@ const char usage[] =
     "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight]\n"
     "                    [--video FILE] --turntable DIR\n"
     "       tev-snapshot [--size N] [--transparent] --deck-plans DIR\n"
+    "       tev-snapshot [--keys SCRIPT] [--size N] [--paper a4|letter] [--link URL]\n"
+    "                    --booklet FILE.pdf\n"
     "       tev-snapshot --help\n";
 
 const char help[] =
@@ -58,9 +61,19 @@ const char help[] =
     "                       a scale bar; and DIR/index.html, one page showing all\n"
     "                       sixteen. A name too long for its block is shortened\n"
     "                       or left out; index.html lists what a plan leaves out\n"
+    "  --booklet FILE.pdf   write the construction as a printable booklet: a cover\n"
+    "                       with the ship and the contents by deck, a page a step\n"
+    "                       (the view after it with its block marked, its name,\n"
+    "                       kind, deck and place, and its deck's plan with the\n"
+    "                       block marked), then the parts list\n"
+    "  --paper a4|letter    the booklet's paper (default a4)\n"
+    "  --link URL           the booklet's step pages link to the web page at that\n"
+    "                       step, clickable and as a QR code: URL is where the\n"
+    "                       reader keeps ship.html from tev-export --html (an\n"
+    "                       http://, https:// or file:// address)\n"
     "  --size N             N x N pixels, the page's size in vector graphics\n"
-    "                       (default 640, the viewer's window; deck plans need\n"
-    "                       %d or more)\n"
+    "                       (default 640, the viewer's window; deck plans and\n"
+    "                       booklets need %d or more)\n"
     "  --transparent        the black background as transparent pixels (in vector\n"
     "                       graphics: no background)\n"
     "  --highlight          outline the block that the last construction step added,\n"
@@ -85,7 +98,8 @@ const char examples[] =
     "  tev-snapshot --keys 'ot' --highlight --video build.mp4 --construction build/\n"
     "  tev-snapshot --keys 'wfkx' --turntable turn/ --video turn.webm\n"
     "  tev-snapshot --keys 'ot' --out overhead.svg\n"
-    "  tev-snapshot --size 1024 --deck-plans plans/\n";
+    "  tev-snapshot --size 1024 --deck-plans plans/\n"
+    "  tev-snapshot --keys 'wft' --booklet ship.pdf --link https://example.org/ship.html\n";
 
 // Frame times of the animation and the video, in hundredths of a second: a
 // quarter of a second a step, as in the model's construction animation, and
@@ -94,7 +108,7 @@ const char examples[] =
 constexpr int step_delay = 25, last_step_delay = 300, construction_video_rate = 4;
 
 struct Options {
-    std::string keys, out, construction, deck_plans, turntable, video;
+    std::string keys, out, construction, deck_plans, turntable, video, booklet, paper, link;
     int size = 640;
     bool transparent = false, highlight = false;
 };
@@ -119,11 +133,30 @@ void print_help()
     std::fputs(examples, stdout);
 }
 
+// "" or what is wrong with the booklet's options.
+std::string check_booklet(const Options& o)
+{
+    if (o.booklet.empty())
+        return !o.link.empty() ? "--link goes with --booklet" : !o.paper.empty() ? "--paper goes with --booklet" : "";
+    if (!ends_with(o.booklet, ".pdf"))
+        return "--booklet " + o.booklet + ": the booklet's name must end in .pdf";
+    if (o.highlight || o.transparent)
+        return "--booklet marks every step's block on white paper and takes no --highlight or --transparent";
+    if (o.size < deck_plan_least_size)
+        return "--booklet needs --size " + std::to_string(deck_plan_least_size) + " or more, not " +
+               std::to_string(o.size);
+    if (!o.paper.empty())
+        if (const std::string wrong = booklet_paper_problem(o.paper); !wrong.empty())
+            return wrong;
+    return o.link.empty() ? "" : booklet_link_problem(o.link);
+}
+
 // "" or what is wrong with the options taken together.
 std::string check(const Options& o)
 {
-    if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() + o.turntable.empty() != 3)
-        return "give one of --out, --construction, --turntable or --deck-plans";
+    if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() + o.turntable.empty() +
+            o.booklet.empty() != 4)
+        return "give one of --out, --construction, --turntable, --deck-plans or --booklet";
     if (!o.video.empty() && o.construction.empty() + o.turntable.empty() != 1)
         return "--video goes with --construction or --turntable";
     if (!o.video.empty() && !is_video_name(o.video))
@@ -137,7 +170,7 @@ std::string check(const Options& o)
     if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
         return "--deck-plans needs --size " + std::to_string(deck_plan_least_size) + " or more, not " +
                std::to_string(o.size);
-    return "";
+    return check_booklet(o);
 }
 
 ToolCommandLine command_line(Options& o)
@@ -154,6 +187,9 @@ ToolCommandLine command_line(Options& o)
                 {"highlight",    nullptr,           &o.highlight},
                 {"size",         nullptr,           nullptr,     [&o](const char* v) { return parse_size(v, o.size); }},
                 {"transparent",  nullptr,           &o.transparent},
+                {"booklet",      &o.booklet},
+                {"paper",        &o.paper},
+                {"link",         &o.link},
             },
             print_help, [&o] { return check(o); }};
 }
@@ -194,6 +230,8 @@ bool write_pictures(OffscreenFrame& frame, const Options& o, OutputSet& written,
                write_deck_plans(frame, o.deck_plans, o.transparent, written, error);
     if (!o.construction.empty())
         return write_construction(frame, o, written, error);
+    if (!o.booklet.empty())
+        return write_booklet(frame, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys}, error);
     if (!o.turntable.empty())
         return write_turntable(frame, [&] { return draw(frame, o); }, o.turntable, o.video, o.transparent,
                                written, error);

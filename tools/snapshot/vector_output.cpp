@@ -174,7 +174,8 @@ static void add_background(int size, bool svg)
 }
 
 // Starts a gl2ps page of the frame's size on an empty file.
-static bool begin_page(std::FILE* stream, int size, const std::string& path, const std::string& title)
+static bool begin_page(std::FILE* stream, int size, GLint format, const std::string& name,
+                       const std::string& title)
 {
     GLint viewport[4] = {0, 0, size, size};
     // gl2ps is handed the primitives rather than reading the feedback itself,
@@ -188,8 +189,8 @@ static bool begin_page(std::FILE* stream, int size, const std::string& path, con
                           GL2PS_BEST_ROOT | GL2PS_OCCLUSION_CULL;
     std::rewind(stream);
     return ftruncate(fileno(stream), 0) == 0 &&
-           gl2psBeginPage(title.c_str(), "tev-snapshot", viewport, vector_format(path), GL2PS_BSP_SORT,
-                          options, GL_RGBA, 0, nullptr, 0, 0, 0, 0, stream, path.c_str()) == GL2PS_SUCCESS;
+           gl2psBeginPage(title.c_str(), "tev-snapshot", viewport, format, GL2PS_BSP_SORT, options, GL_RGBA,
+                          0, nullptr, 0, 0, 0, 0, stream, name.c_str()) == GL2PS_SUCCESS;
 }
 
 // The background unless transparent, then the primitives in reverse order;
@@ -210,8 +211,15 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, const std::str
                   bool transparent, const std::function<void()>& overlay, std::string& error)
 {
     OutputFile file;
-    if (!file.open(path, error))
-        return false;
+    return file.open(path, error) &&
+           draw_vector(frame, file.stream(), vector_format(path), path, title, transparent, overlay, error) &&
+           file.commit(error);
+}
+
+bool draw_vector(OffscreenFrame& frame, std::FILE* stream, int format, const std::string& name,
+                 const std::string& title, bool transparent, const std::function<void()>& overlay,
+                 std::string& error)
+{
     frame.bind();
     // The overlay's text goes onto the page as it is drawn, so every try
     // of the capture starts a page afresh.
@@ -219,7 +227,7 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, const std::str
     const auto draw = [&] {
         if (page_open)
             gl2psEndPage();
-        page_open = begin_page(file.stream(), frame.size(), path, title);
+        page_open = begin_page(stream, frame.size(), format, name, title);
         started = started && page_open;
         display();
         if (overlay)
@@ -234,13 +242,13 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, const std::str
     if (!started || !captured) {
         if (page_open)
             gl2psEndPage();
-        error = !started ? "cannot start the vector picture " + path
-                         : "the view is too large for a vector picture " + path;
+        error = !started ? "cannot start the vector picture " + name
+                         : "the view is too large for a vector picture " + name;
         return false;
     }
-    if (!end_page(primitives, frame.size(), vector_format(path) == GL2PS_SVG, transparent)) {
-        error = "cannot draw the vector picture " + path;
+    if (!end_page(primitives, frame.size(), format == GL2PS_SVG, transparent)) {
+        error = "cannot draw the vector picture " + name;
         return false;
     }
-    return file.commit(error);
+    return true;
 }

@@ -3,6 +3,7 @@
 // drawing code is the only drawing code.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,3 +36,10 @@ std::vector<FeedbackPrimitive> capture_feedback(const std::function<void()>& dra
 // background is drawn as well.
 bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
                   bool transparent, const std::function<void()>& overlay, std::string& error);
+
+// The same into `stream`, a file open for reading and writing whose content
+// it replaces, in `format` (a gl2ps format, as vector_format gives);
+// `name` names the picture in errors.
+bool draw_vector(OffscreenFrame& frame, std::FILE* stream, int format, const std::string& name,
+                 const std::string& title, bool transparent, const std::function<void()>& overlay,
+                 std::string& error);

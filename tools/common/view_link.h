@@ -1,0 +1,26 @@
+// The fragment of a link to the web page that tev-export writes: the view
+// state by the names of its fields, the page's own toggles and a key
+// script, as the page reads them back (URLSearchParams). A link to the page
+// at a given view is the page's address followed by this fragment.
+#pragma once
+
+#include <string>
+
+#include "view/view_state.h"
+
+// The page's own toggles; a negative value leaves the field out.
+struct PageToggles {
+    int highlight = -1, xray = -1, panel = -1;
+};
+
+// "#" and the fields: every field of `view` that decides the picture, then
+// the toggles given, then keys=SCRIPT if `keys` is not empty. Floats are
+// the shortest decimals that read back as the same single-precision value.
+std::string link_fragment(const ViewState& view, const PageToggles& toggles = {},
+                          const std::string& keys = "");
+
+// The shortest of %.6g ... %.9g that strtof reads back as `value`.
+std::string shortest_float(float value);
+
+// Every byte but letters, digits and - . _ ~ as %XX.
+std::string percent_encoded(const std::string& text);

@@ -1,0 +1,103 @@
+#include "tools/snapshot/booklet_layout.h"
+
+#include <pango/pangocairo.h>
+#include <qrencode.h>
+
+#include <memory>
+
+const char booklet_font[] = "DejaVu Sans";
+
+double draw_text(cairo_t* cr, const std::string& text, double x, double y, double width,
+                 const TextStyle& style, bool draw)
+{
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* font = pango_font_description_new();
+    pango_font_description_set_family(font, booklet_font);
+    pango_font_description_set_weight(font, style.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    // In points: the page's own units, whatever resolution pango assumes.
+    pango_font_description_set_absolute_size(font, style.size * PANGO_SCALE);
+    pango_layout_set_font_description(layout, font);
+    pango_layout_set_width(layout, int(width * PANGO_SCALE));
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+    pango_layout_set_alignment(layout, style.align);
+    pango_layout_set_text(layout, text.c_str(), int(text.size()));
+    int w = 0, h = 0;
+    pango_layout_get_size(layout, &w, &h);
+    if (draw) {
+        cairo_save(cr);
+        cairo_set_source_rgb(cr, style.grey, style.grey, style.grey);
+        cairo_move_to(cr, x, y);
+        pango_cairo_show_layout(cr, layout);
+        cairo_restore(cr);
+    }
+    pango_font_description_free(font);
+    g_object_unref(layout);
+    return double(h) / PANGO_SCALE;
+}
+
+void draw_picture(cairo_t* cr, const Picture& picture, double x, double y, double side)
+{
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);
+    cairo_surface_flush(image);
+    unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    // cairo keeps a pixel as one native 32-bit word, 0x00RRGGBB.
+    for (int row = 0; row < picture.height; ++row) {
+        auto* out = reinterpret_cast<uint32_t*>(data + size_t(row) * size_t(stride));
+        for (int column = 0; column < picture.width; ++column) {
+            const uint8_t* p = picture.pixel(column, row);
+            out[column] = uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+        }
+    }
+    cairo_surface_mark_dirty(image);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, side / picture.width, side / picture.height);
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(image);
+}
+
+bool draw_qr_code(cairo_t* cr, const std::string& text, double x, double y, double side)
+{
+    const std::unique_ptr<QRcode, void (*)(QRcode*)> code(
+        QRcode_encodeString8bit(text.c_str(), 0, QR_ECLEVEL_M), QRcode_free);
+    if (!code)
+        return false;
+    constexpr int quiet_zone = 4;  // modules of white around the code, as readers need
+    const int n = code->width;
+    const double module = side / (n + 2 * quiet_zone);
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_rectangle(cr, x, y, side, side);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    // A run of dark modules in a row is one rectangle.
+    for (int row = 0; row < n; ++row)
+        for (int column = 0; column < n;) {
+            if (!(code->data[row * n + column] & 1)) {
+                ++column;
+                continue;
+            }
+            const int start = column;
+            while (column < n && (code->data[row * n + column] & 1))
+                ++column;
+            cairo_rectangle(cr, x + (quiet_zone + start) * module, y + (quiet_zone + row) * module,
+                            (column - start) * module, module);
+        }
+    cairo_fill(cr);
+    cairo_restore(cr);
+    return true;
+}
+
+void outline(cairo_t* cr, double x, double y, double w, double h, double width, const float* rgb)
+{
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, rgb[0], rgb[1], rgb[2]);
+    cairo_set_line_width(cr, width);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
