@@ -447,15 +447,18 @@ bool draw_deck_plan(OffscreenFrame& frame, int deck, DeckPlanDrawing& drawing, s
     const int page = frame.size();
     frame.bind();
     const Plan plan = show_plan(deck, page);
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
-    if (!file) {
-        error = std::string("cannot make a temporary file for a deck plan: ") + std::strerror(errno);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
+    const auto failed = [&] {
+        error = std::string("cannot write a deck plan to a temporary file: ") + std::strerror(errno);
         return false;
-    }
+    };
+    if (!file)
+        return failed();
     if (!draw_vector(frame, file.get(), GL2PS_SVG, plan_title(deck), plan_title(deck), false,
                      [&] { draw_annotations(plan, page); }, error))
         return false;
-    std::fflush(file.get());
+    if (std::fflush(file.get()) != 0 || std::ferror(file.get()))
+        return failed();
     drawing.svg.assign(size_t(std::ftell(file.get())), '\0');
     std::rewind(file.get());
     if (std::fread(drawing.svg.data(), 1, drawing.svg.size(), file.get()) != drawing.svg.size()) {
