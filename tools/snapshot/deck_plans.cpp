@@ -12,6 +12,7 @@
 
 #include "ship/ship.h"
 #include "tools/common/output_file.h"
+#include "tools/snapshot/drawn_bounds.h"
 #include "tools/snapshot/vector_output.h"
 #include "view/input.h"
 #include "view/view_state.h"
@@ -101,50 +102,17 @@ void show_deck(int deck)
         press('u');
 }
 
-// What a block's routines draw, measured through OpenGL's feedback mode:
-// the disc deck keeps angles and a hub radius in its bounds, and the hangar
-// deck's platform reaches beyond its own, so the bounds alone do not say
-// where a block lies.
+// What a block draws, seen from above; its bounds where nothing is drawn.
 Footprint measure(int position)
 {
-    constexpr double reach = 512;  // more than the whole ship
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(-reach, reach, -reach, reach, -reach, reach);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    constexpr float reach = 512;  // more than the whole ship
     const Block* block = block_sequence[position];
-    const std::vector<FeedbackPrimitive> drawn = capture_feedback([block] {
-        current_block = block;
-        for (BlockRoutine routine :
-             {block->floor_routine, block->draw_routine, block->ceiling_routine})
-            if (routine)
-                routine(0);
-    });
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-
     const Rect bounds{block->x0, block->x1, block->y0, block->y1};
     Footprint f{bounds, block->z0, block->z1, bounds};
-    bool first = true;
-    for (const FeedbackPrimitive& p : drawn)
-        for (int i = 0; i < p.vertex_count; ++i) {
-            const FeedbackVertex& v = p.vertices[i];
-            const float x = float(((v.x - viewport[0]) / viewport[2] * 2 - 1) * reach);
-            const float y = float(((v.y - viewport[1]) / viewport[3] * 2 - 1) * reach);
-            const float z = float((v.z * 2 - 1) * -reach);
-            if (first)
-                f.area = {x, x, y, y}, f.z0 = f.z1 = z, first = false;
-            f.area = {std::min(f.area.x0, x), std::max(f.area.x1, x), std::min(f.area.y0, y),
-                      std::max(f.area.y1, y)};
-            f.z0 = std::min(f.z0, z), f.z1 = std::max(f.z1, z);
-        }
+    const Bounds drawn = bounds_of(block_drawn_points(position, reach));
+    if (!drawn.empty())
+        f.area = {drawn.low[0], drawn.high[0], drawn.low[1], drawn.high[1]}, f.z0 = drawn.low[2],
+        f.z1 = drawn.high[2];
     f.room = bounds.inside(f.area) ? bounds : f.area;
     return f;
 }

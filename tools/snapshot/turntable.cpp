@@ -32,16 +32,14 @@ constexpr int turn_delay = 4, turn_video_rate = 25;
 Extent drawn_extent()
 {
     // A frame that no one sees: whoever watches the drawing is not told.
+    const ScopedDrawnPartHook unwatched(nullptr);
     const ViewState saved = view_state;
-    const DrawnPartHook hook = drawn_part_hook;
-    drawn_part_hook = nullptr;
     view_state.perspective_mode = 0;
     view_state.show_earth = 0;
     view_state.cam_x = view_state.cam_y = view_state.cam_z = 0;
     view_state.zoom = measuring_half_size;
     const std::vector<Point> points = drawn_points(display);
     view_state = saved;
-    drawn_part_hook = hook;
 
     Extent e = {{0, 0, 0}, 1};
     if (points.empty())
