@@ -367,9 +367,9 @@ bool write_index(const std::string& path, const std::vector<Plan>& plans, std::s
 
 }  // namespace
 
-bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transparent,
-                      OutputSet& written, std::string& error)
+bool write_deck_plans(const PictureRequest& request, const std::string& dir, std::string& error)
 {
+    OffscreenFrame& frame = request.frame;
     const int page = frame.size();
     std::vector<Plan> plans;
     const bool progress = isatty(fileno(stderr));
@@ -385,12 +385,13 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
         view_state.cam_y = plan.cam_y;
         view_state.cam_z = plan.cam_z;
         view_state.zoom = plan.zoom;
+        PictureRequest annotated = request;
+        annotated.overlay = [&] { draw_annotations(plan, page); };
         for (const char* suffix : {"svg", "pdf"}) {
             const std::string path = dir + "/" + plan_name(deck, suffix);
-            ok = ok && write_vector(frame, path, plan_title(deck), transparent,
-                                    [&] { draw_annotations(plan, page); }, error);
+            ok = ok && write_vector(annotated, path, plan_title(deck), error);
             if (ok)
-                written.add(path);
+                request.written.add(path);
         }
     }
     if (progress)

@@ -68,19 +68,18 @@ void aim_camera(const Extent& e, float heading)
     view_state.world_view = distance + e.radius > default_far;
 }
 
-bool write_turntable(OffscreenFrame& frame, const std::function<Picture()>& draw,
-                     const std::string& dir, const std::string& video, bool transparent,
-                     OutputSet& written, std::string& error)
+bool write_turntable(const PictureRequest& request, const std::string& dir, const std::string& video,
+                     std::string& error)
 {
-    PictureSeries series(dir, "turn", "turntable.gif", video, transparent, written);
-    if (!series.open(frame.size(), turntable_pictures, turn_video_rate, error))
+    PictureSeries series(request, dir, "turn", "turntable.gif", video);
+    if (!series.open(request.frame.size(), turntable_pictures, turn_video_rate, error))
         return false;
-    frame.bind();
+    request.frame.bind();
     const Extent extent = drawn_extent();
     const float start = view_state.view_angle;
     for (int i = 0; i < turntable_pictures; ++i) {
         aim_camera(extent, start + float(i));
-        if (!series.add(draw(), turn_delay, error))
+        if (!series.add(request.draw(), turn_delay, error))
             return false;
     }
     return series.finish(error);

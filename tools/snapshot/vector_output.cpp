@@ -206,9 +206,10 @@ static bool end_page(const std::vector<FeedbackPrimitive>& primitives, int size,
     return state == GL2PS_SUCCESS || state == GL2PS_NO_FEEDBACK;
 }
 
-bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
-                  bool transparent, const std::function<void()>& overlay, std::string& error)
+bool write_vector(const PictureRequest& request, const std::string& path, const std::string& title,
+                  std::string& error)
 {
+    OffscreenFrame& frame = request.frame;
     OutputFile file;
     if (!file.open(path, error))
         return false;
@@ -222,8 +223,8 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, const std::str
         page_open = begin_page(file.stream(), frame.size(), path, title);
         started = started && page_open;
         display();
-        if (overlay)
-            overlay();
+        if (request.overlay)
+            request.overlay();
     };
     std::vector<FeedbackPrimitive> primitives;
     const bool captured = capture_growing(first_feedback_floats, draw, primitives);
@@ -238,7 +239,7 @@ bool write_vector(OffscreenFrame& frame, const std::string& path, const std::str
                          : "the view is too large for a vector picture " + path;
         return false;
     }
-    if (!end_page(primitives, frame.size(), vector_format(path) == GL2PS_SVG, transparent)) {
+    if (!end_page(primitives, frame.size(), vector_format(path) == GL2PS_SVG, request.transparent)) {
         error = "cannot draw the vector picture " + path;
         return false;
     }

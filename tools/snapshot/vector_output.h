@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/snapshot/offscreen.h"
+#include "tools/snapshot/picture_request.h"
 
 // The gl2ps format of a file name ending in .svg, .pdf or .eps (any case),
 // else -1.
@@ -28,10 +28,10 @@ struct FeedbackPrimitive {
 // (polygons cut into fans) in drawing order; bitmaps leave nothing.
 std::vector<FeedbackPrimitive> capture_feedback(const std::function<void()>& draw);
 
-// Captures one call of display(), then `overlay` if there is one (it finds
-// the frame's matrices in force and may add gl2ps text), as a picture of the
-// frame's size, and writes it to `path` in the format its name says, with
-// `title` as the document's title. Without `transparent` the black
-// background is drawn as well.
-bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
-                  bool transparent, const std::function<void()>& overlay, std::string& error);
+// Captures one call of display(), then the request's overlay if there is
+// one (it may add gl2ps text), as a picture of the frame's size, and writes
+// it to `path` in the format its name says, with `title` as the document's
+// title. Unless the request is transparent the black background is drawn
+// as well.
+bool write_vector(const PictureRequest& request, const std::string& path, const std::string& title,
+                  std::string& error);
