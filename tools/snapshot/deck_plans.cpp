@@ -10,11 +10,11 @@
 #include <cstring>
 #include <vector>
 
+#include "app/input.h"
 #include "ship/ship.h"
 #include "tools/common/output_file.h"
 #include "tools/snapshot/drawn_bounds.h"
 #include "tools/snapshot/vector_output.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/input.h"
 #include "ship/ship.h"
 #include "tools/common/command_line.h"
 #include "tools/common/headless.h"
@@ -25,7 +26,6 @@
 #include "tools/snapshot/picture_series.h"
 #include "tools/snapshot/turntable.h"
 #include "tools/snapshot/vector_output.h"
-#include "view/input.h"
 
 namespace {
 
