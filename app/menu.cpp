@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/app.h"
-#include "view/input.h"
+#include "app/input.h"
 #include "view/view_state.h"
 
 static void replay(unsigned char key) { keyboard(key, 0, 0); }

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "app/app.h"
+#include "app/input.h"
 #include "render/render.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 int main_window;

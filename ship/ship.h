@@ -146,6 +146,19 @@ using DrawnPartHook = void (*)(DrawnPart part, int position);
 extern DrawnPartHook drawn_part_hook;
 void announce_part(DrawnPart part, int position = -1);
 
+// Sets drawn_part_hook for as long as it lives and puts back the hook it
+// found, however its scope is left (a return, an exception).
+class ScopedDrawnPartHook {
+public:
+    explicit ScopedDrawnPartHook(DrawnPartHook hook) : saved_(drawn_part_hook) { drawn_part_hook = hook; }
+    ScopedDrawnPartHook(const ScopedDrawnPartHook&) = delete;
+    ScopedDrawnPartHook& operator=(const ScopedDrawnPartHook&) = delete;
+    ~ScopedDrawnPartHook() { drawn_part_hook = saved_; }
+
+private:
+    DrawnPartHook saved_;
+};
+
 // What the tools call each piece when they write the frame out: the name of
 // its node or mesh (null for a block's pieces, which go by the block's name)
 // and the kind a model's extras record, by which the web page filters.

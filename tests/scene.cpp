@@ -1,8 +1,8 @@
 #include "tests/scene.h"
 
 #include "app/app.h"
+#include "app/input.h"
 #include "render/render.h"
-#include "view/input.h"
 
 #include <gtest/gtest.h>
 

@@ -106,7 +106,7 @@ struct Announced {
 std::vector<Announced> announced;
 void remember(DrawnPart part, int position) { announced.push_back({part, position}); }
 
-TEST(DrawnPartHook, IsNullInTheViewerAndChangesNothingWhenSet)
+TEST(DrawnPartHook, IsNullInTheViewerChangesNothingWhenSetAndIsPutBackHoweverItsScopeEnds)
 {
     scene::start_program();
     scene::draw_frame();
@@ -116,9 +116,14 @@ TEST(DrawnPartHook, IsNullInTheViewerAndChangesNothingWhenSet)
     view_state.blocks_shown = 2;
     const std::vector<gl_capture::Primitive> without = scene::draw_frame();
     announced.clear();
-    drawn_part_hook = remember;
-    const std::vector<gl_capture::Primitive> with = scene::draw_frame();
-    drawn_part_hook = nullptr;
+    std::vector<gl_capture::Primitive> with;
+    try {
+        const ScopedDrawnPartHook watch(remember);
+        with = scene::draw_frame();
+        throw 0;
+    } catch (int) {
+    }
+    EXPECT_EQ(drawn_part_hook, nullptr) << "a scope left by an exception leaves the hook set";
     ASSERT_EQ(with.size(), without.size());
     for (size_t i = 0; i < with.size(); ++i)
         ASSERT_TRUE(with[i] == without[i]) << "primitive " << i;

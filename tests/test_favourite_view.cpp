@@ -14,10 +14,10 @@
 #include <sstream>
 #include <string>
 
+#include "app/favourite_view.h"
+#include "app/input.h"
 #include "tests/run_tool.h"
 #include "tests/scene.h"
-#include "view/favourite_view.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/input.h"
 #include "render/render.h"
 #include "tests/scene.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 using namespace palette;

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/input.h"
 #include "render/render.h"
 #include "tests/run_tool.h"
 #include "tests/scene.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/input.h"
 #include "tests/scene.h"
 #include "tools/common/key_script.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "app/input.h"
 #include "tests/scene.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 class Keyboard : public testing::Test {

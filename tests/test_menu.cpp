@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/input.h"
 #include "tests/scene.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

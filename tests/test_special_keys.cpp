@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "app/input.h"
 #include "tests/scene.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/input.h"
 #include "render/render.h"
 #include "tests/scene.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 using gl_capture::state;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/input.h"
 #include "render/render.h"
 #include "tests/scene.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 using namespace palette;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "view/favourite_view.h"
+#include "app/favourite_view.h"
 #include "view/view_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/input.h"
 #include "tools/common/key_script.h"
-#include "view/input.h"
 
 namespace {
 

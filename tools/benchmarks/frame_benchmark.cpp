@@ -7,9 +7,9 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "app/input.h"
 #include "render/render.h"
 #include "tools/gl_capture/gl_capture.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

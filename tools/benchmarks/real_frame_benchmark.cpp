@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/input.h"
 #include "render/render.h"
 #include "tools/common/headless.h"
 #include "tools/common/virtual_display.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "view/input.h"
+#include "app/input.h"
 
 const char key_script_help[] =
     "A key script is typed as at the viewer's keyboard: each character is one key\n"

@@ -28,9 +28,8 @@ std::vector<Mark> capture_frame()
 {
     marks.clear();
     gl_capture::clear_prims();
-    drawn_part_hook = mark_part;
+    const ScopedDrawnPartHook watch(mark_part);
     display();
-    drawn_part_hook = nullptr;
     return marks;
 }
 

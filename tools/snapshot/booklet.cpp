@@ -10,13 +10,13 @@
 #include <memory>
 #include <vector>
 
+#include "app/input.h"
 #include "ship/ship.h"
 #include "tools/common/output_file.h"
 #include "tools/common/view_link.h"
 #include "tools/snapshot/booklet_layout.h"
 #include "tools/snapshot/deck_plans.h"
 #include "tools/snapshot/highlight.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {
@@ -172,11 +172,11 @@ bool render_plan(PlanArt& art, std::string& error)
     return ok;
 }
 
-bool draw_plans(OffscreenFrame& frame, std::vector<PlanArt>& plans, std::string& error)
+bool draw_plans(const PictureRequest& pictures, std::vector<PlanArt>& plans, std::string& error)
 {
     plans = std::vector<PlanArt>(deck_count);
     for (int deck = 0; deck < deck_count; ++deck)
-        if (!draw_deck_plan(frame, deck, plans[size_t(deck)].drawing, error) ||
+        if (!draw_deck_plan(pictures, deck, plans[size_t(deck)].drawing, error) ||
             !render_plan(plans[size_t(deck)], error))
             return false;
     return true;
@@ -385,18 +385,20 @@ std::string step_link(const std::string& address)
 }
 
 // Every step: the view after it with its block marked, and its page.
-bool draw_steps(OffscreenFrame& frame, Document& d, const std::vector<StepFacts>& steps,
+bool draw_steps(const PictureRequest& pictures, Document& d, const std::vector<StepFacts>& steps,
                 const std::vector<PlanArt>& plans, const std::string& address)
 {
     const char* end_of_line = isatty(fileno(stderr)) ? "\r" : "\n";
     NewestBlockMark mark;
+    PictureRequest marked = pictures;
+    marked.overlay = [&mark] { mark.draw(); };
     int parent = 0, id = 0;
     d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Steps", d.next_page(), parent);
     keyboard('z', 0, 0);
     for (const StepFacts& s : steps) {
         std::fprintf(stderr, "step %d of %d%s", s.step, ship_block_count, end_of_line);
         keyboard('j', 0, 0);
-        const Picture view = frame.draw([&mark] { mark.draw(); });
+        const Picture view = marked.draw();
         d.add_outline(parent, "Step " + std::to_string(s.step) + ": " + s.facts.name, d.next_page(), id);
         draw_step(d, s, view, plans[size_t(s.facts.deck_index)], address.empty() ? "" : step_link(address));
         if (cairo_status(d.cr) != CAIRO_STATUS_SUCCESS)
@@ -435,7 +437,7 @@ std::string booklet_link_problem(const std::string& link)
     return "--link wants an http://, https:// or file:// address";
 }
 
-bool write_booklet(OffscreenFrame& frame, const BookletRequest& request, std::string& error)
+bool write_booklet(const PictureRequest& pictures, const BookletRequest& request, std::string& error)
 {
     auto paper = std::begin(papers);
     while (request.paper != paper->name)
@@ -445,9 +447,9 @@ bool write_booklet(OffscreenFrame& frame, const BookletRequest& request, std::st
         return false;
     const std::vector<StepFacts> steps = all_steps();
     const ViewState script_view = view_state;
-    const Picture ship = frame.draw();
+    const Picture ship = pictures.draw();
     std::vector<PlanArt> plans;
-    if (!draw_plans(frame, plans, error))
+    if (!draw_plans(pictures, plans, error))
         return false;
     view_state = script_view;
 
@@ -457,7 +459,7 @@ bool write_booklet(OffscreenFrame& frame, const BookletRequest& request, std::st
         int id = 0;
         d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Cover and contents", 1, id);
         draw_cover(d, ship, steps, request);
-        const bool drawn = draw_steps(frame, d, steps, plans, request.link);
+        const bool drawn = draw_steps(pictures, d, steps, plans, request.link);
         if (drawn) {
             d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Parts list", d.next_page(), id);
             draw_parts_list(d, steps);

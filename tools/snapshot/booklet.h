@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tools/snapshot/offscreen.h"
+#include "tools/snapshot/picture_request.h"
 
 struct BookletRequest {
     std::string path;   // FILE.pdf
@@ -21,6 +21,7 @@ std::string booklet_paper_problem(const std::string& paper);
 std::string booklet_link_problem(const std::string& link);
 
 // Writes the booklet from the view that start-up and the key script left,
-// which the cover shows and every step follows. The program's view is left
+// which the cover shows and every step follows, drawn as `pictures` says
+// (the booklet marks the steps' blocks itself). The program's view is left
 // changed.
-bool write_booklet(OffscreenFrame& frame, const BookletRequest& request, std::string& error);
+bool write_booklet(const PictureRequest& pictures, const BookletRequest& request, std::string& error);

@@ -12,10 +12,11 @@
 #include <memory>
 #include <vector>
 
+#include "app/input.h"
 #include "ship/ship.h"
 #include "tools/common/output_file.h"
+#include "tools/snapshot/drawn_bounds.h"
 #include "tools/snapshot/vector_output.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 namespace {
@@ -104,50 +105,17 @@ void show_deck(int deck)
         press('u');
 }
 
-// What a block's routines draw, measured through OpenGL's feedback mode:
-// the disc deck keeps angles and a hub radius in its bounds, and the hangar
-// deck's platform reaches beyond its own, so the bounds alone do not say
-// where a block lies.
+// What a block draws, seen from above; its bounds where nothing is drawn.
 Footprint measure(int position)
 {
-    constexpr double reach = 512;  // more than the whole ship
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(-reach, reach, -reach, reach, -reach, reach);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    constexpr float reach = 512;  // more than the whole ship
     const Block* block = block_sequence[position];
-    const std::vector<FeedbackPrimitive> drawn = capture_feedback([block] {
-        current_block = block;
-        for (BlockRoutine routine :
-             {block->floor_routine, block->draw_routine, block->ceiling_routine})
-            if (routine)
-                routine(0);
-    });
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-
     const Rect bounds{block->x0, block->x1, block->y0, block->y1};
     Footprint f{bounds, block->z0, block->z1, bounds};
-    bool first = true;
-    for (const FeedbackPrimitive& p : drawn)
-        for (int i = 0; i < p.vertex_count; ++i) {
-            const FeedbackVertex& v = p.vertices[i];
-            const float x = float(((v.x - viewport[0]) / viewport[2] * 2 - 1) * reach);
-            const float y = float(((v.y - viewport[1]) / viewport[3] * 2 - 1) * reach);
-            const float z = float((v.z * 2 - 1) * -reach);
-            if (first)
-                f.area = {x, x, y, y}, f.z0 = f.z1 = z, first = false;
-            f.area = {std::min(f.area.x0, x), std::max(f.area.x1, x), std::min(f.area.y0, y),
-                      std::max(f.area.y1, y)};
-            f.z0 = std::min(f.z0, z), f.z1 = std::max(f.z1, z);
-        }
+    const Bounds drawn = bounds_of(block_drawn_points(position, reach));
+    if (!drawn.empty())
+        f.area = {drawn.low[0], drawn.high[0], drawn.low[1], drawn.high[1]}, f.z0 = drawn.low[2],
+        f.z1 = drawn.high[2];
     f.room = bounds.inside(f.area) ? bounds : f.area;
     return f;
 }
@@ -416,9 +384,9 @@ Plan show_plan(int deck, int page)
 
 }  // namespace
 
-bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transparent,
-                      OutputSet& written, std::string& error)
+bool write_deck_plans(const PictureRequest& request, const std::string& dir, std::string& error)
 {
+    OffscreenFrame& frame = request.frame;
     const int page = frame.size();
     std::vector<Plan> plans;
     const bool progress = isatty(fileno(stderr));
@@ -429,12 +397,13 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
             std::fprintf(stderr, "\rdeck %d of %d", deck + 1, deck_count);
         plans.push_back(show_plan(deck, page));
         const Plan& plan = plans.back();
+        PictureRequest annotated = request;
+        annotated.overlay = [&] { draw_annotations(plan, page); };
         for (const char* suffix : {"svg", "pdf"}) {
             const std::string path = dir + "/" + plan_name(deck, suffix);
-            ok = ok && write_vector(frame, path, plan_title(deck), transparent,
-                                    [&] { draw_annotations(plan, page); }, error);
+            ok = ok && write_vector(annotated, path, plan_title(deck), error);
             if (ok)
-                written.add(path);
+                request.written.add(path);
         }
     }
     if (progress)
@@ -442,11 +411,13 @@ bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transp
     return ok && write_index(dir + "/index.html", plans, error);
 }
 
-bool draw_deck_plan(OffscreenFrame& frame, int deck, DeckPlanDrawing& drawing, std::string& error)
+bool draw_deck_plan(const PictureRequest& request, int deck, DeckPlanDrawing& drawing, std::string& error)
 {
-    const int page = frame.size();
-    frame.bind();
+    const int page = request.frame.size();
+    request.frame.bind();
     const Plan plan = show_plan(deck, page);
+    PictureRequest annotated = request;
+    annotated.overlay = [&] { draw_annotations(plan, page); };
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
     const auto failed = [&] {
         error = std::string("cannot write a deck plan to a temporary file: ") + std::strerror(errno);
@@ -454,8 +425,7 @@ bool draw_deck_plan(OffscreenFrame& frame, int deck, DeckPlanDrawing& drawing, s
     };
     if (!file)
         return failed();
-    if (!draw_vector(frame, file.get(), GL2PS_SVG, plan_title(deck), plan_title(deck), false,
-                     [&] { draw_annotations(plan, page); }, error))
+    if (!draw_vector(annotated, file.get(), GL2PS_SVG, plan_title(deck), plan_title(deck), error))
         return false;
     if (std::fflush(file.get()) != 0 || std::ferror(file.get()))
         return failed();

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/output_file.h"
-#include "tools/snapshot/offscreen.h"
+#include "tools/snapshot/picture_request.h"
 
 // Below this page size the labels of most blocks would not fit.
 constexpr int deck_plan_least_size = 320;
@@ -15,10 +14,9 @@ constexpr int deck_plan_least_size = 320;
 // Writes DIR/deck-00.svg ... DIR/deck-15.svg, the same as .pdf, and
 // DIR/index.html into an existing directory, in the program's own view:
 // overhead, ceilings off, the whole construction, one deck, nothing beside
-// the ship. The plans go into `written`, which takes them back should the
-// run fail.
-bool write_deck_plans(OffscreenFrame& frame, const std::string& dir, bool transparent,
-                      OutputSet& written, std::string& error);
+// the ship. The plans go into the request's set, which takes them back
+// should the run fail; the request's overlay gives way to the plans' labels.
+bool write_deck_plans(const PictureRequest& request, const std::string& dir, std::string& error);
 
 // One deck's plan as write_deck_plans draws it, as SVG text, and where each
 // of its blocks lies on the plan's page.
@@ -28,5 +26,6 @@ struct DeckPlanDrawing {
     std::vector<int> blocks;                  // positions in the construction sequence
     std::vector<std::array<float, 4>> areas;  // each block's x0, x1, y0, y1 on the page, y down
 };
-// Leaves the program's view at the plan's.
-bool draw_deck_plan(OffscreenFrame& frame, int deck, DeckPlanDrawing& drawing, std::string& error);
+// Draws as the request says, its overlay aside; leaves the program's view
+// at the plan's.
+bool draw_deck_plan(const PictureRequest& request, int deck, DeckPlanDrawing& drawing, std::string& error);

@@ -5,16 +5,17 @@
 #include <algorithm>
 #include <limits>
 
+#include "ship/ship.h"
 #include "tools/snapshot/vector_output.h"
 
-std::vector<Point> drawn_points(const std::function<void()>& draw)
+std::vector<Point> drawn_points(const std::function<void()>& draw, float half_size)
 {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    const double z = measuring_half_size;
+    const double z = half_size;
     glOrtho(-z, z, -z, z, -z, z);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
@@ -30,10 +31,26 @@ std::vector<Point> drawn_points(const std::function<void()>& draw)
     for (const FeedbackPrimitive& p : primitives)
         for (int i = 0; i < p.vertex_count; ++i) {
             const FeedbackVertex& v = p.vertices[i];
-            points.push_back({((v.x - float(viewport[0])) / half_width - 1) * measuring_half_size,
-                              ((v.y - float(viewport[1])) / half_height - 1) * measuring_half_size,
-                              (1 - 2 * v.z) * measuring_half_size});
+            points.push_back({((v.x - float(viewport[0])) / half_width - 1) * half_size,
+                              ((v.y - float(viewport[1])) / half_height - 1) * half_size,
+                              (1 - 2 * v.z) * half_size});
         }
+    return points;
+}
+
+std::vector<Point> block_drawn_points(int position, float half_size)
+{
+    const Block* const block = block_sequence[position];
+    const Block* const saved = current_block;
+    current_block = block;
+    std::vector<Point> points = drawn_points(
+        [block] {
+            for (BlockRoutine routine : {block->floor_routine, block->draw_routine, block->ceiling_routine})
+                if (routine)
+                    routine(0);
+        },
+        half_size);
+    current_block = saved;
     return points;
 }
 

@@ -1,6 +1,8 @@
 // Where drawing lands in the ship's coordinates: what a routine sends to
 // OpenGL is captured in feedback mode inside a box of known size centred on
-// the origin, and its window coordinates are mapped back.
+// the origin, and its window coordinates are mapped back. This is the one
+// measure of what is drawn: the deck plans, the highlight and the turntable
+// all take theirs from here.
 #pragma once
 
 #include <array>
@@ -14,9 +16,17 @@ constexpr float measuring_half_size = 4096;
 using Point = std::array<float, 3>;
 
 // The corners of every point, line and triangle that `draw` sends, with the
-// measuring box's projection and an identity model-view in force (a draw
-// that sets its own matrices must set these). Needs the frame's viewport.
-std::vector<Point> drawn_points(const std::function<void()>& draw);
+// projection of a measuring box of `half_size` and an identity model-view in
+// force (a draw that sets its own matrices must set these). Needs the
+// frame's viewport. A smaller box keeps more of float's precision.
+std::vector<Point> drawn_points(const std::function<void()>& draw,
+                                float half_size = measuring_half_size);
+
+// What the block at `position` in the construction sequence draws: its
+// floor, draw and ceiling routines, with the block as current_block. The
+// disc deck's bounds are a radius and angles, and the hangar deck's platform
+// reaches beyond its own, so a block's bounds alone do not say where it lies.
+std::vector<Point> block_drawn_points(int position, float half_size = measuring_half_size);
 
 struct Bounds {
     Point low, high;

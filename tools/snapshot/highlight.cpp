@@ -24,19 +24,6 @@ struct Seen {
 // less (the disc deck's bounds are a radius and angles).
 std::vector<Bounds> block_bounds;
 
-Bounds measure_block(const Block& b)
-{
-    const Block* const saved = current_block;
-    current_block = &b;
-    const std::vector<Point> points = drawn_points([&b] {
-        for (BlockRoutine routine : {b.floor_routine, b.draw_routine, b.ceiling_routine})
-            if (routine)
-                routine(0);
-    });
-    current_block = saved;
-    return bounds_of(points);
-}
-
 void note_part(DrawnPart, int position)
 {
     if (position < 0 || position != view_state.blocks_shown - 1)
@@ -67,16 +54,13 @@ void draw_box_edges(const Bounds& b)
 
 }  // namespace
 
-NewestBlockMark::NewestBlockMark()
+NewestBlockMark::NewestBlockMark() : watch_(note_part)
 {
     block_bounds.clear();
     for (int i = 0; i < ship_block_count; ++i)
-        block_bounds.push_back(measure_block(*block_sequence[i]));
+        block_bounds.push_back(bounds_of(block_drawn_points(i)));
     seen.drawn = false;
-    drawn_part_hook = note_part;
 }
-
-NewestBlockMark::~NewestBlockMark() { drawn_part_hook = nullptr; }
 
 void NewestBlockMark::draw()
 {

@@ -5,6 +5,8 @@
 // other.
 #pragma once
 
+#include "ship/ship.h"
+
 extern const float highlight_colour[3];
 
 // While one lives, the frame's drawing is watched, through the hook that
@@ -16,9 +18,11 @@ public:
     NewestBlockMark();
     NewestBlockMark(const NewestBlockMark&) = delete;
     NewestBlockMark& operator=(const NewestBlockMark&) = delete;
-    ~NewestBlockMark();
 
     // After the frame: marks the newest block if the frame drew it (the deck
     // filter may leave it out), and forgets it for the next frame.
     void draw();
+
+private:
+    ScopedDrawnPartHook watch_;
 };

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/input.h"
 #include "ship/ship.h"
 #include "tools/common/command_line.h"
 #include "tools/common/headless.h"
@@ -26,7 +27,6 @@
 #include "tools/snapshot/picture_series.h"
 #include "tools/snapshot/turntable.h"
 #include "tools/snapshot/vector_output.h"
-#include "view/input.h"
 
 namespace {
 
@@ -194,50 +194,38 @@ ToolCommandLine command_line(Options& o)
             print_help, [&o] { return check(o); }};
 }
 
-// Draws over the frame, or is empty: the mark of the newest block.
-std::function<void()> overlay;
-
-Picture draw(OffscreenFrame& frame, const Options& o)
-{
-    Picture picture = frame.draw(overlay);
-    if (o.transparent)
-        make_background_transparent(picture);
-    return picture;
-}
-
-// The construction set: every step as a PNG into `written`, then the
-// animation and the video.
-bool write_construction(OffscreenFrame& frame, const Options& o, OutputSet& written, std::string& error)
+// The construction set: every step as a PNG into the request's set, then
+// the animation and the video.
+bool write_construction(const PictureRequest& request, const std::string& dir, const std::string& video,
+                        std::string& error)
 {
     const int last = block_total();
-    PictureSeries series(o.construction, "step", "construction.gif", o.video, o.transparent, written);
-    if (!series.open(o.size, last + 1, construction_video_rate, error))
+    PictureSeries series(request, dir, "step", "construction.gif", video);
+    if (!series.open(request.frame.size(), last + 1, construction_video_rate, error))
         return false;
     keyboard('z', 0, 0);
     for (int step = 0; step <= last; ++step) {
-        if (!series.add(draw(frame, o), step == last ? last_step_delay : step_delay, error))
+        if (!series.add(request.draw(), step == last ? last_step_delay : step_delay, error))
             return false;
         keyboard('j', 0, 0);
     }
     return series.finish(error);
 }
 
-// What the options ask for, drawn into `frame`.
-bool write_pictures(OffscreenFrame& frame, const Options& o, OutputSet& written, std::string& error)
+// What the options ask for, drawn as the request says.
+bool write_pictures(const PictureRequest& request, const Options& o, std::string& error)
 {
     if (!o.deck_plans.empty())
-        return make_directory(o.deck_plans, error) &&
-               write_deck_plans(frame, o.deck_plans, o.transparent, written, error);
+        return make_directory(o.deck_plans, error) && write_deck_plans(request, o.deck_plans, error);
     if (!o.construction.empty())
-        return write_construction(frame, o, written, error);
+        return write_construction(request, o.construction, o.video, error);
     if (!o.booklet.empty())
-        return write_booklet(frame, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys}, error);
+        return write_booklet(request, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys}, error);
     if (!o.turntable.empty())
-        return write_turntable(frame, [&] { return draw(frame, o); }, o.turntable, o.video, o.transparent,
-                               written, error);
+        return write_turntable(request, o.turntable, o.video, error);
     if (vector_format(o.out) >= 0)
-        return write_vector(frame, o.out, "tev", o.transparent, overlay, error);
-    return write_png(o.out, draw(frame, o), o.transparent, error);
+        return write_vector(request, o.out, "tev", error);
+    return write_png(o.out, request.draw(), o.transparent, error);
 }
 
 int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptStep>& steps)
@@ -247,13 +235,14 @@ int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptS
     OffscreenFrame frame;
     if (!frame.create(o.size, error))
         return failure(program, error);
+    OutputSet written;
+    PictureRequest request{frame, o.transparent, nullptr, written};
     std::optional<NewestBlockMark> mark;
     if (o.highlight) {
         mark.emplace();
-        overlay = [&mark] { mark->draw(); };
+        request.overlay = [&mark] { mark->draw(); };
     }
-    OutputSet written;
-    if (!write_pictures(frame, o, written, error))
+    if (!write_pictures(request, o, error))
         return failure(program, error);
     written.commit();
     return 0;

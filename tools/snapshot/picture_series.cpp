@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-PictureSeries::PictureSeries(const std::string& dir, const char* stem, const char* animation,
-                             const std::string& video, bool transparent, OutputSet& written)
-    : dir_(dir), stem_(stem), animation_(animation), video_path_(video), transparent_(transparent),
+PictureSeries::PictureSeries(const PictureRequest& request, const std::string& dir, const char* stem,
+                             const char* animation, const std::string& video)
+    : dir_(dir), stem_(stem), animation_(animation), video_path_(video), transparent_(request.transparent),
       // On a terminal the progress line is rewritten in place.
-      end_of_line_(isatty(fileno(stderr)) ? "\r" : "\n"), written_(written)
+      end_of_line_(isatty(fileno(stderr)) ? "\r" : "\n"), written_(request.written)
 {
 }
 

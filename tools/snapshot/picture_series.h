@@ -1,8 +1,8 @@
 // A numbered series of pictures, DIR/STEM-000.png and on, the same as a
-// looping GIF in DIR and, if asked, as a video. Progress goes to standard
-// error. The pictures go into the run's OutputSet, which takes them back
-// should the run fail; the GIF and the video appear only when finished, and
-// join the set then.
+// looping GIF in DIR and, if asked, as a video, with the background the
+// request asks for. Progress goes to standard error. The pictures go into
+// the request's OutputSet, which takes them back should the run fail; the
+// GIF and the video appear only when finished, and join the set then.
 #pragma once
 
 #include <memory>
@@ -11,12 +11,13 @@
 #include "tools/common/output_file.h"
 #include "tools/common/picture.h"
 #include "tools/common/video.h"
+#include "tools/snapshot/picture_request.h"
 
 class PictureSeries {
 public:
     // `animation` is the GIF's name in `dir`; `video` a path, or empty.
-    PictureSeries(const std::string& dir, const char* stem, const char* animation,
-                  const std::string& video, bool transparent, OutputSet& written);
+    PictureSeries(const PictureRequest& request, const std::string& dir, const char* stem,
+                  const char* animation, const std::string& video);
     PictureSeries(const PictureSeries&) = delete;
     PictureSeries& operator=(const PictureSeries&) = delete;
     ~PictureSeries();

@@ -32,16 +32,14 @@ constexpr int turn_delay = 4, turn_video_rate = 25;
 Extent drawn_extent()
 {
     // A frame that no one sees: whoever watches the drawing is not told.
+    const ScopedDrawnPartHook unwatched(nullptr);
     const ViewState saved = view_state;
-    const DrawnPartHook hook = drawn_part_hook;
-    drawn_part_hook = nullptr;
     view_state.perspective_mode = 0;
     view_state.show_earth = 0;
     view_state.cam_x = view_state.cam_y = view_state.cam_z = 0;
     view_state.zoom = measuring_half_size;
     const std::vector<Point> points = drawn_points(display);
     view_state = saved;
-    drawn_part_hook = hook;
 
     Extent e = {{0, 0, 0}, 1};
     if (points.empty())
@@ -70,19 +68,18 @@ void aim_camera(const Extent& e, float heading)
     view_state.world_view = distance + e.radius > default_far;
 }
 
-bool write_turntable(OffscreenFrame& frame, const std::function<Picture()>& draw,
-                     const std::string& dir, const std::string& video, bool transparent,
-                     OutputSet& written, std::string& error)
+bool write_turntable(const PictureRequest& request, const std::string& dir, const std::string& video,
+                     std::string& error)
 {
-    PictureSeries series(dir, "turn", "turntable.gif", video, transparent, written);
-    if (!series.open(frame.size(), turntable_pictures, turn_video_rate, error))
+    PictureSeries series(request, dir, "turn", "turntable.gif", video);
+    if (!series.open(request.frame.size(), turntable_pictures, turn_video_rate, error))
         return false;
-    frame.bind();
+    request.frame.bind();
     const Extent extent = drawn_extent();
     const float start = view_state.view_angle;
     for (int i = 0; i < turntable_pictures; ++i) {
         aim_camera(extent, start + float(i));
-        if (!series.add(draw(), turn_delay, error))
+        if (!series.add(request.draw(), turn_delay, error))
             return false;
     }
     return series.finish(error);

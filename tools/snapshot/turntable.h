@@ -2,12 +2,9 @@
 // one degree a picture, with the rest of the view as the keys left it.
 #pragma once
 
-#include <functional>
 #include <string>
 
-#include "tools/common/output_file.h"
-#include "tools/common/picture.h"
-#include "tools/snapshot/offscreen.h"
+#include "tools/snapshot/picture_request.h"
 
 constexpr int turntable_pictures = 360;
 
@@ -25,9 +22,7 @@ Extent drawn_extent();
 // where the whole sphere fits.
 void aim_camera(const Extent& e, float heading);
 
-// DIR/turn-000.png ... DIR/turn-359.png (into `written`) and
-// DIR/turntable.gif, and the video if `video` is a path; `draw` makes one
-// picture of the view state.
-bool write_turntable(OffscreenFrame& frame, const std::function<Picture()>& draw,
-                     const std::string& dir, const std::string& video, bool transparent,
-                     OutputSet& written, std::string& error);
+// DIR/turn-000.png ... DIR/turn-359.png (into the request's set) and
+// DIR/turntable.gif, and the video if `video` is a path.
+bool write_turntable(const PictureRequest& request, const std::string& dir, const std::string& video,
+                     std::string& error);

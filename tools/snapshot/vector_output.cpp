@@ -207,19 +207,18 @@ static bool end_page(const std::vector<FeedbackPrimitive>& primitives, int size,
     return state == GL2PS_SUCCESS || state == GL2PS_NO_FEEDBACK;
 }
 
-bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
-                  bool transparent, const std::function<void()>& overlay, std::string& error)
+bool write_vector(const PictureRequest& request, const std::string& path, const std::string& title,
+                  std::string& error)
 {
     OutputFile file;
     return file.open(path, error) &&
-           draw_vector(frame, file.stream(), vector_format(path), path, title, transparent, overlay, error) &&
-           file.commit(error);
+           draw_vector(request, file.stream(), vector_format(path), path, title, error) && file.commit(error);
 }
 
-bool draw_vector(OffscreenFrame& frame, std::FILE* stream, int format, const std::string& name,
-                 const std::string& title, bool transparent, const std::function<void()>& overlay,
-                 std::string& error)
+bool draw_vector(const PictureRequest& request, std::FILE* stream, int format, const std::string& name,
+                 const std::string& title, std::string& error)
 {
+    OffscreenFrame& frame = request.frame;
     frame.bind();
     // The overlay's text goes onto the page as it is drawn, so every try
     // of the capture starts a page afresh.
@@ -230,8 +229,8 @@ bool draw_vector(OffscreenFrame& frame, std::FILE* stream, int format, const std
         page_open = begin_page(stream, frame.size(), format, name, title);
         started = started && page_open;
         display();
-        if (overlay)
-            overlay();
+        if (request.overlay)
+            request.overlay();
     };
     std::vector<FeedbackPrimitive> primitives;
     const bool captured = capture_growing(first_feedback_floats, draw, primitives);
@@ -246,7 +245,7 @@ bool draw_vector(OffscreenFrame& frame, std::FILE* stream, int format, const std
                          : "the view is too large for a vector picture " + name;
         return false;
     }
-    if (!end_page(primitives, frame.size(), format == GL2PS_SVG, transparent)) {
+    if (!end_page(primitives, frame.size(), format == GL2PS_SVG, request.transparent)) {
         error = "cannot draw the vector picture " + name;
         return false;
     }

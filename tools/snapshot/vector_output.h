@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/snapshot/offscreen.h"
+#include "tools/snapshot/picture_request.h"
 
 // The gl2ps format of a file name ending in .svg, .pdf or .eps (any case),
 // else -1.
@@ -29,17 +29,16 @@ struct FeedbackPrimitive {
 // (polygons cut into fans) in drawing order; bitmaps leave nothing.
 std::vector<FeedbackPrimitive> capture_feedback(const std::function<void()>& draw);
 
-// Captures one call of display(), then `overlay` if there is one (it finds
-// the frame's matrices in force and may add gl2ps text), as a picture of the
-// frame's size, and writes it to `path` in the format its name says, with
-// `title` as the document's title. Without `transparent` the black
-// background is drawn as well.
-bool write_vector(OffscreenFrame& frame, const std::string& path, const std::string& title,
-                  bool transparent, const std::function<void()>& overlay, std::string& error);
+// Captures one call of display(), then the request's overlay if there is
+// one (it may add gl2ps text), as a picture of the frame's size, and writes
+// it to `path` in the format its name says, with `title` as the document's
+// title. Unless the request is transparent the black background is drawn
+// as well.
+bool write_vector(const PictureRequest& request, const std::string& path, const std::string& title,
+                  std::string& error);
 
 // The same into `stream`, a file open for reading and writing whose content
 // it replaces, in `format` (a gl2ps format, as vector_format gives);
 // `name` names the picture in errors.
-bool draw_vector(OffscreenFrame& frame, std::FILE* stream, int format, const std::string& name,
-                 const std::string& title, bool transparent, const std::function<void()>& overlay,
-                 std::string& error);
+bool draw_vector(const PictureRequest& request, std::FILE* stream, int format, const std::string& name,
+                 const std::string& title, std::string& error);

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "app/app.h"
+#include "app/input.h"
 #include "ship/ship.h"
-#include "view/input.h"
 #include "view/view_state.h"
 
 static const char program_name[] = "TEV V1.0";

@@ -5,8 +5,8 @@
 
 #include <strings.h>
 
-#include "view/favourite_view.h"
-#include "view/input.h"
+#include "app/favourite_view.h"
+#include "app/input.h"
 #include "view/view_state.h"
 
 static void left(bool shift) { view_state.cam_x -= shift ? 10 : 0.5; }

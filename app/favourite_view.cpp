@@ -1,4 +1,4 @@
-#include "view/favourite_view.h"
+#include "app/favourite_view.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
