@@ -41,6 +41,13 @@ cp "$steps/half/turn-060.png" "$docs/highlight_hidden.png"
 snapshot --keys wfk --size 240 --turntable "$steps/turn" 2>/dev/null
 cp "$steps/turn/turntable.gif" "$docs/turntable.gif"
 
+# The construction booklet from the close view without ceilings, its step
+# pages linking to the web page at the project's address, and the page of
+# step 80 as a picture.
+snapshot --keys "${close_up}t" --size 480 --link https://tev.example.org/ship.html \
+    --booklet "$docs/booklet.pdf" 2>/dev/null
+pdftoppm -png -r 80 -f 81 -l 81 -singlefile "$docs/booklet.pdf" "$docs/booklet_step"
+
 # The whole ship's web page with everything the export can hold (hull and
 # target too, for the page's toggles), as one file that opens with a
 # double-click, and a screenshot of it opened from disk in headless Chromium.

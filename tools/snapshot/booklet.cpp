@@ -39,12 +39,13 @@ constexpr double margin = 42, heading = 50, caption = 18, footer = 14, gap = 14;
 constexpr double least_column = 150;
 // The width of a mark on a plan, in points.
 constexpr double plan_mark_width = 2.5;
+// A QR code holds up to 2331 bytes at the error correction used; a step's
+// fragment takes about 330 of them.
+constexpr size_t longest_link = 1500;
 
 const TextStyle title{26, true}, subtitle{13, false, 0.25}, heading_text{20, true}, name_text{13, true},
     fact_label{8, false, 0.45}, fact_text{10}, small{8.5, false, 0.3}, table_text{8.5},
     table_head{8.5, true};
-
-std::string steps_text(const std::vector<int>& steps);
 
 // The facts a step page and the parts list give of a block.
 struct StepFacts {
@@ -221,6 +222,22 @@ std::string number(float value)
     return text;
 }
 
+// "1–3, 17, 20": the steps, runs joined.
+std::string steps_text(const std::vector<int>& steps)
+{
+    std::string text;
+    for (size_t i = 0; i < steps.size();) {
+        size_t j = i;
+        while (j + 1 < steps.size() && steps[j + 1] == steps[j] + 1)
+            ++j;
+        text += (text.empty() ? "" : ", ") + std::to_string(steps[i]);
+        if (j > i)
+            text += (j == i + 1 ? ", " : "\u2013") + std::to_string(steps[j]);
+        i = j + 1;
+    }
+    return text;
+}
+
 void draw_cover(Document& d, const Picture& ship, const std::vector<StepFacts>& steps, const BookletRequest& r)
 {
     cairo_t* cr = d.cr;
@@ -245,7 +262,7 @@ void draw_cover(Document& d, const Picture& ship, const std::vector<StepFacts>& 
                                " decks. Step k is on page k + 1, with the view after it and the plan of "
                                "its block's deck; the parts list follows the last step.";
     std::string notes = r.keys.empty() ? "The pictures show the viewer's start-up view."
-                                       : "The pictures show the view after the keys " + r.keys + ".";
+                                       : "The pictures show the view after the keys '" + r.keys + "'.";
     if (!r.link.empty())
         notes += " The QR code and the link on each step page open the web page at that step: they lead to " +
                  r.link + ", where the reader keeps ship.html, the page that tev-export --html writes.";
@@ -265,22 +282,6 @@ void draw_cover(Document& d, const Picture& ship, const std::vector<StepFacts>& 
     d.end_page();
 }
 
-// "1–3, 17, 20": the steps, runs joined.
-std::string steps_text(const std::vector<int>& steps)
-{
-    std::string text;
-    for (size_t i = 0; i < steps.size();) {
-        size_t j = i;
-        while (j + 1 < steps.size() && steps[j + 1] == steps[j] + 1)
-            ++j;
-        text += (text.empty() ? "" : ", ") + std::to_string(steps[i]);
-        if (j > i)
-            text += (j == i + 1 ? ", " : "\u2013") + std::to_string(steps[j]);
-        i = j + 1;
-    }
-    return text;
-}
-
 // One fact in the column beside the pictures: a small label over its text.
 double draw_fact(cairo_t* cr, const std::string& label, const std::string& text, double x, double y,
                  double width, const TextStyle& style = fact_text)
@@ -290,7 +291,7 @@ double draw_fact(cairo_t* cr, const std::string& label, const std::string& text,
 }
 
 // The link and its QR code at the foot of the column, as one clickable area.
-void draw_link(cairo_t* cr, const std::string& link, int step, double x, double bottom, double width)
+bool draw_link(cairo_t* cr, const std::string& link, int step, double x, double bottom, double width)
 {
     std::string uri;
     for (const char c : link)  // quoted in cairo's attribute syntax
@@ -299,14 +300,15 @@ void draw_link(cairo_t* cr, const std::string& link, int step, double x, double 
     const double text_height = draw_text(cr, text, x, 0, width, small, false);
     const double side = width;
     cairo_tag_begin(cr, CAIRO_TAG_LINK, ("uri='" + uri + "'").c_str());
-    draw_qr_code(cr, link, x, bottom - text_height - 4 - side, side);
+    const bool coded = draw_qr_code(cr, link, x, bottom - text_height - 4 - side, side);
     draw_text(cr, text, x, bottom - text_height, width, small);
     cairo_tag_end(cr, CAIRO_TAG_LINK);
+    return coded;
 }
 
 // The page of one step: heading, the view and the plan on the left, the
 // block's facts and the link on the right.
-void draw_step(Document& d, const StepFacts& s, const Picture& view, const PlanArt& plan, const std::string& link)
+bool draw_step(Document& d, const StepFacts& s, const Picture& view, const PlanArt& plan, const std::string& link)
 {
     cairo_t* cr = d.cr;
     const double top = margin + heading;
@@ -336,9 +338,9 @@ void draw_step(Document& d, const StepFacts& s, const Picture& view, const PlanA
     draw_fact(cr, "On its deck", "block " + std::to_string(s.on_deck) + " of " + std::to_string(s.deck_total) +
                                      "; #" + std::to_string(f.position) + " on the plan where its name has no room",
               column, y, column_width);
-    if (!link.empty())
-        draw_link(cr, link, s.step, column, plan_top + side, column_width);
+    const bool linked = link.empty() || draw_link(cr, link, s.step, column, plan_top + side, column_width);
     d.end_page();
+    return linked;
 }
 
 // The parts list: a row per block, in construction order, over as many
@@ -386,7 +388,7 @@ std::string step_link(const std::string& address)
 
 // Every step: the view after it with its block marked, and its page.
 bool draw_steps(const PictureRequest& pictures, Document& d, const std::vector<StepFacts>& steps,
-                const std::vector<PlanArt>& plans, const std::string& address)
+                const std::vector<PlanArt>& plans, const std::string& address, std::string& error)
 {
     const char* end_of_line = isatty(fileno(stderr)) ? "\r" : "\n";
     NewestBlockMark mark;
@@ -400,7 +402,11 @@ bool draw_steps(const PictureRequest& pictures, Document& d, const std::vector<S
         keyboard('j', 0, 0);
         const Picture view = marked.draw();
         d.add_outline(parent, "Step " + std::to_string(s.step) + ": " + s.facts.name, d.next_page(), id);
-        draw_step(d, s, view, plans[size_t(s.facts.deck_index)], address.empty() ? "" : step_link(address));
+        const std::string link = address.empty() ? "" : step_link(address);
+        if (!draw_step(d, s, view, plans[size_t(s.facts.deck_index)], link)) {
+            error = "the link of step " + std::to_string(s.step) + " is too long for a QR code";
+            return false;
+        }
         if (cairo_status(d.cr) != CAIRO_STATUS_SUCCESS)
             return false;
     }
@@ -426,11 +432,16 @@ std::string booklet_link_problem(const std::string& link)
         const char* what = c == ' '                ? "a space"
                            : c == '"' || c == '\'' ? "a quote"
                            : c < 32 || c == 127    ? "a control character"
-                           : c == '#'              ? "a fragment (#), which the booklet adds for each step"
+                           : c > 127               ? "a character other than ASCII"
+                           : c == '#'              ? "a fragment (#)"
                                                    : nullptr;
         if (what)
-            return std::string("--link holds ") + what + " at character " + std::to_string(i + 1);
+            return std::string("--link holds ") + what + " at character " + std::to_string(i + 1) +
+                   (c == '#' ? "; the booklet adds one for each step" : c > 127 ? "; percent-encode it" : "");
     }
+    if (link.size() > longest_link)
+        return "--link is longer than " + std::to_string(longest_link) +
+               " characters, which with a step's view is too long for a QR code";
     for (const char* scheme : {"http://", "https://", "file://"})
         if (link.size() > std::strlen(scheme) && link.compare(0, std::strlen(scheme), scheme) == 0)
             return "";
@@ -459,14 +470,15 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
         int id = 0;
         d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Cover and contents", 1, id);
         draw_cover(d, ship, steps, request);
-        const bool drawn = draw_steps(pictures, d, steps, plans, request.link);
+        const bool drawn = draw_steps(pictures, d, steps, plans, request.link, error);
         if (drawn) {
             d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Parts list", d.next_page(), id);
             draw_parts_list(d, steps);
         }
         if (!d.finish() || !drawn) {
-            error = "cannot write " + request.path + ": " +
-                    (sink.error_number ? std::strerror(sink.error_number) : d.status());
+            if (error.empty())
+                error = "cannot write " + request.path + ": " +
+                        (sink.error_number ? std::strerror(sink.error_number) : d.status());
             return false;
         }
     }
