@@ -1,6 +1,8 @@
 // Start-up, the pop-up menu and the orderly exit.
 #pragma once
 
+#include <vector>
+
 // The GLUT window identifier; written once at start-up, read at exit.
 extern int main_window;
 
@@ -22,3 +24,9 @@ void create_menus();
 void main_menu(int value);
 // Whether choosing the menu entry of this value ends the program.
 bool menu_value_quits(int value);
+// The menu's entries, in its order.
+struct MenuChoice {
+    int value;
+    const char* text;
+};
+std::vector<MenuChoice> menu_choices();

@@ -107,75 +107,83 @@ static bool is_whole(NumberState s)
     }
 }
 
+// What a character must be to take a transition: one of a few, a letter in
+// either case, or a class of the C library's.
+template <char C> static bool is(int c) { return c == C; }
+template <char L> static bool letter(int c) { return std::tolower(c) == L; }
+static bool plus_minus(int c) { return c == '+' || c == '-'; }
+static bool digit(int c) { return std::isdigit(c); }
+static bool hex_digit(int c) { return std::isxdigit(c); }
+static bool name_char(int c) { return std::isalnum(c) || c == '_'; }
+
+// The transitions of a number's reading: from a state, on a character that
+// `accepts`, to a state. The first row that fits wins; a character that
+// fits no row of its state ends the number.
+struct Transition {
+    NumberState from;
+    bool (*accepts)(int c);
+    NumberState to;
+};
+
+static const Transition transitions[] = {
+    // from           accepts      to
+    {start,           plus_minus,  sign},             // +
+    {start,           is<'0'>,     zero},             // 0
+    {start,           digit,       decimal},          // 1
+    {start,           is<'.'>,     decimal_point},    // .
+    {start,           letter<'i'>, inf_1},            // i
+    {start,           letter<'n'>, nan_1},            // n
+    {sign,            is<'0'>,     zero},             // +0
+    {sign,            digit,       decimal},          // +1
+    {sign,            is<'.'>,     decimal_point},    // +.
+    {sign,            letter<'i'>, inf_1},            // +i
+    {sign,            letter<'n'>, nan_1},            // +n
+    {zero,            letter<'x'>, hex_mark},         // 0x
+    {zero,            digit,       decimal},          // 01
+    {zero,            is<'.'>,     fraction},         // 0.
+    {zero,            letter<'e'>, exponent_mark},    // 0e
+    {decimal,         digit,       decimal},          // 12
+    {decimal,         is<'.'>,     fraction},         // 1.
+    {decimal,         letter<'e'>, exponent_mark},    // 1e
+    {decimal_point,   digit,       fraction},         // .5
+    {fraction,        digit,       fraction},         // 1.5
+    {fraction,        letter<'e'>, exponent_mark},    // 1.5e
+    {exponent_mark,   plus_minus,  exponent_sign},    // 1e-
+    {exponent_mark,   digit,       exponent},         // 1e3
+    {exponent_sign,   digit,       exponent},         // 1e-3
+    {exponent,        digit,       exponent},         // 1e35
+    {hex_mark,        hex_digit,   hex},              // 0xf
+    {hex_mark,        is<'.'>,     hex_point},        // 0x.
+    {hex,             hex_digit,   hex},              // 0xff
+    {hex,             is<'.'>,     hex_fraction},     // 0xf.
+    {hex,             letter<'p'>, binary_mark},      // 0xfp
+    {hex_point,       hex_digit,   hex_fraction},     // 0x.8
+    {hex_fraction,    hex_digit,   hex_fraction},     // 0xf.8
+    {hex_fraction,    letter<'p'>, binary_mark},      // 0xf.8p
+    {binary_mark,     plus_minus,  binary_sign},      // 0xfp-
+    {binary_mark,     digit,       binary_exponent},  // 0xfp3
+    {binary_sign,     digit,       binary_exponent},  // 0xfp-3
+    {binary_exponent, digit,       binary_exponent},  // 0xfp35
+    {inf_1,           letter<'n'>, inf_2},            // in
+    {inf_2,           letter<'f'>, inf_3},            // inf
+    {inf_3,           letter<'i'>, inf_4},            // infi
+    {inf_4,           letter<'n'>, inf_5},            // infin
+    {inf_5,           letter<'i'>, inf_6},            // infini
+    {inf_6,           letter<'t'>, inf_7},            // infinit
+    {inf_7,           letter<'y'>, inf_8},            // infinity
+    {nan_1,           letter<'a'>, nan_2},            // na
+    {nan_2,           letter<'n'>, nan_3},            // nan
+    {nan_3,           is<'('>,     nan_open},         // nan(
+    {nan_open,        is<')'>,     nan_closed},       // nan()
+    {nan_open,        name_char,   nan_open},         // nan(x
+};
+
 static NumberState next_state(NumberState s, int c)
 {
-    static const char infinity[] = "infinity";
-    const int lower = std::tolower(c);
-    const bool digit = std::isdigit(c), hex_digit = std::isxdigit(c);
-    const bool plus_minus = c == '+' || c == '-';
-    switch (s) {
-    case start:
-        if (plus_minus)
-            return sign;
-        [[fallthrough]];
-    case sign:
-        if (c == '0') return zero;
-        if (digit) return decimal;
-        if (c == '.') return decimal_point;
-        if (lower == 'i') return inf_1;
-        if (lower == 'n') return nan_1;
-        return no_number;
-    case zero:
-        if (lower == 'x') return hex_mark;
-        [[fallthrough]];
-    case decimal:
-        if (digit) return decimal;
-        if (c == '.') return fraction;
-        if (lower == 'e') return exponent_mark;
-        return no_number;
-    case decimal_point:
-        return digit ? fraction : no_number;
-    case fraction:
-        if (digit) return fraction;
-        return lower == 'e' ? exponent_mark : no_number;
-    case exponent_mark:
-        if (plus_minus) return exponent_sign;
-        [[fallthrough]];
-    case exponent_sign:
-    case exponent:
-        return digit ? exponent : no_number;
-    case hex_mark:
-        if (hex_digit) return hex;
-        return c == '.' ? hex_point : no_number;
-    case hex:
-        if (hex_digit) return hex;
-        if (c == '.') return hex_fraction;
-        return lower == 'p' ? binary_mark : no_number;
-    case hex_point:
-        return hex_digit ? hex_fraction : no_number;
-    case hex_fraction:
-        if (hex_digit) return hex_fraction;
-        return lower == 'p' ? binary_mark : no_number;
-    case binary_mark:
-        if (plus_minus) return binary_sign;
-        [[fallthrough]];
-    case binary_sign:
-    case binary_exponent:
-        return digit ? binary_exponent : no_number;
-    case inf_1: case inf_2: case inf_3: case inf_4: case inf_5: case inf_6: case inf_7:
-        return lower == infinity[s - inf_1 + 1] ? NumberState(s + 1) : no_number;
-    case nan_1:
-        return lower == 'a' ? nan_2 : no_number;
-    case nan_2:
-        return lower == 'n' ? nan_3 : no_number;
-    case nan_3:
-        return c == '(' ? nan_open : no_number;
-    case nan_open:
-        if (c == ')') return nan_closed;
-        return std::isalnum(c) || c == '_' ? nan_open : no_number;
-    default:
-        return no_number;
-    }
+    for (const Transition& t : transitions)
+        if (t.from == s && t.accepts(c))
+            return t.to;
+    return no_number;
 }
 
 static bool scan_float(std::FILE* file, float& value)

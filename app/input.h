@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 // Keyboard callback; start-up and the menu replay commands through it.
 void keyboard(unsigned char key, int x, int y);
@@ -16,6 +17,8 @@ void special_keys(int key, int x, int y);
 void special_key(int key, bool shift);
 // The code of the command key of this name ("PageUp", any case), or -1.
 int special_key_named(const char* name, size_t length);
+// Every name that special_key_named knows, in the order of the commands.
+std::vector<const char*> special_key_names();
 
 // The help text, as printed by '?'.
 void print_help();

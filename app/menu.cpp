@@ -66,6 +66,14 @@ void main_menu(int value)
         e->action();
 }
 
+std::vector<MenuChoice> menu_choices()
+{
+    std::vector<MenuChoice> choices;
+    for (const MenuEntry& e : menu_entries)
+        choices.push_back({e.value, e.text});
+    return choices;
+}
+
 bool menu_value_quits(int value)
 {
     const MenuEntry* e = find_entry(value);

@@ -65,6 +65,15 @@ int special_key_named(const char* name, size_t length)
     return -1;
 }
 
+std::vector<const char*> special_key_names()
+{
+    std::vector<const char*> names;
+    for (const SpecialKey& c : special_key_commands)
+        if (c.name)
+            names.push_back(c.name);
+    return names;
+}
+
 static const SpecialKey* find_special_key(int key)
 {
     for (const SpecialKey& c : special_key_commands)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "app/input.h"
 #include "tests/scene.h"
 #include "tools/common/key_script.h"
@@ -83,6 +84,30 @@ TEST(KeyScript, RefusesEveryWayOfQuittingAndSavingTheFavouriteView)
     EXPECT_EQ(error_of("Q"), "the script would quit the viewer: 'Q' at character 1");
     EXPECT_EQ(error_of("o\033"), "the script would quit the viewer: Escape at character 2");
     EXPECT_EQ(error_of("<Up><menu:3>"), "the script would quit the viewer: <menu:3> at character 5");
+}
+
+// The help is made from the viewer's tables: a key or menu entry it offers
+// must parse, and one it leaves out must be refused.
+TEST(KeyScript, HelpOffersEveryKeyAndMenuEntryAScriptMayUseAndNoOther)
+{
+    const std::string help = key_script_help();
+    const size_t keys = help.find("<Name>"), menu = help.find("<menu:N>");
+    ASSERT_LT(keys, menu);
+    const std::string offered = help.substr(keys, menu - keys);
+    for (const char* name : special_key_names()) {
+        const std::string item = std::string("<") + name + ">";
+        Steps steps;
+        std::string error;
+        EXPECT_EQ(offered.find(item) != std::string::npos, parse_key_script(item, steps, error)) << item;
+    }
+    for (const MenuChoice& c : menu_choices()) {
+        const std::string listed = std::to_string(c.value) + " " + c.text;
+        Steps steps;
+        std::string error;
+        EXPECT_EQ(help.find(listed) != std::string::npos,
+                  parse_key_script("<menu:" + std::to_string(c.value) + ">", steps, error))
+            << listed;
+    }
 }
 
 // The script reaches the program's own callbacks: a Shift given by the

@@ -12,16 +12,13 @@
 
 namespace {
 
-const char* const special_names[] = {"Left", "Right", "Up", "Down", "Home", "End",
-                                     "PageUp", "PageDown", "Insert", "F1", "F5", "F6"};
-
 std::string written_out(const ScriptStep& s)
 {
     if (s.kind == ScriptStep::menu)
         return "<menu:" + std::to_string(s.code) + ">";
     if (s.kind == ScriptStep::key)
         return s.code == '<' ? "<lt>" : std::string(1, char(s.code));
-    for (const char* name : special_names)
+    for (const char* name : special_key_names())
         if (special_key_named(name, std::string(name).size()) == s.code)
             return std::string("<") + (s.shift ? "S-" : "") + name + ">";
     std::abort();  // a special key without a name

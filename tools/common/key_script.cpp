@@ -1,24 +1,15 @@
 #include "tools/common/key_script.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 
 #include "app/app.h"
 #include "app/input.h"
-
-const char key_script_help[] =
-    "A key script is typed as at the viewer's keyboard: each character is one key\n"
-    "(so 'B' prints the viewer's diagnostic and changes nothing). In angle brackets:\n"
-    "  <Left> <Right> <Up> <Down> <Home> <End> <PageUp> <PageDown> <Insert>\n"
-    "  <F1> <F5> <F6>      a special key; <S-PageDown> holds Shift with it\n"
-    "  <menu:N>            the pop-up menu entry of value N (9 Show All, 8 Earth,\n"
-    "                      7 ISS Alpha, 6 Reset View, 5 Landing Bay Target, 4 Toggle View)\n"
-    "  <lt>                the character '<'\n"
-    "Names are not case-sensitive. Keys that quit (Esc, Q, q, <menu:3>) are refused,\n"
-    "and so is <F6>, which would overwrite favview.sav in the working directory.\n";
 
 static std::string at(size_t offset) { return " at character " + std::to_string(offset + 1); }
 
@@ -101,6 +92,62 @@ static std::string refusal(const ScriptStep& step)
         return std::string("the script would overwrite favview.sav in the working directory: ") +
                (step.shift ? "<S-F6>" : "<F6>");
     return "";
+}
+
+// Lines of the help end before the first column and explain from the second.
+constexpr size_t help_width = 79, help_column = 22;
+
+// One item of the help: `item` and the words that explain it, wrapped.
+static std::string help_item(const std::string& item, const std::vector<std::string>& words)
+{
+    std::string text, line = "  " + item;
+    line.resize(std::max(line.size() + 1, help_column), ' ');
+    bool line_started = false;
+    for (const std::string& word : words) {
+        if (line_started && line.size() + 1 + word.size() > help_width) {
+            text += line + "\n";
+            line.assign(help_column, ' ');
+            line_started = false;
+        }
+        line += (line_started ? " " : "") + word;
+        line_started = true;
+    }
+    return text + line + "\n";
+}
+
+static std::vector<std::string> words_of(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// The special keys and menu entries come from the viewer's own tables, less
+// those the parser refuses.
+std::string key_script_help()
+{
+    std::vector<std::string> keys = words_of("a special key:");
+    for (const char* name : special_key_names())
+        if (refusal({ScriptStep::special_key, special_key_named(name, std::strlen(name)), false}).empty())
+            keys.push_back(std::string("<") + name + ">");
+    keys.back() += ";";
+    for (const std::string& w : words_of("<S-Name> holds Shift with it, as <S-PageDown>"))
+        keys.push_back(w);
+
+    std::vector<std::string> entries = words_of("the pop-up menu entry of value N:");
+    for (const MenuChoice& c : menu_choices())
+        if (refusal({ScriptStep::menu, c.value, false}).empty())
+            entries.push_back(std::to_string(c.value) + " " + c.text + ",");
+    entries.back().pop_back();
+
+    return "A key script is typed as at the viewer's keyboard: each character is one key\n"
+           "(so 'B' prints the viewer's diagnostic and changes nothing). In angle brackets:\n" +
+           help_item("<Name>", keys) + help_item("<menu:N>", entries) +
+           help_item("<lt>", words_of("the character '<'")) +
+           "Names are not case-sensitive. Keys that quit (Esc, Q, q, <menu:3>) are refused,\n"
+           "and so is <F6>, which would overwrite favview.sav in the working directory.\n";
 }
 
 bool parse_key_script(const std::string& text, std::vector<ScriptStep>& steps, std::string& error)

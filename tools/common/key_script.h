@@ -29,5 +29,6 @@ bool parse_key_script(const std::string& text, std::vector<ScriptStep>& steps,
 // callbacks, in order.
 void run_key_script(const std::vector<ScriptStep>& steps);
 
-// The script syntax, for the tools' --help.
-extern const char key_script_help[];
+// The script syntax, for the tools' --help, naming the special keys and
+// menu entries a script may use.
+std::string key_script_help();

@@ -82,7 +82,7 @@ void print_help()
     for (const ModelFormat& f : model_formats)
         std::printf("  %-6s %s\n", f.extension, f.axes);
     std::fputs(epilogue, stdout);
-    std::fputs(key_script_help, stdout);
+    std::fputs(key_script_help().c_str(), stdout);
     std::fputs(examples, stdout);
 }
 

@@ -20,12 +20,12 @@
 // PLY is written as text: assimp's binary PLY writer puts four floats of
 // colour where its header declares four bytes, so no reader can read it.
 const ModelFormat model_formats[5] = {
-    // extension  assimp  axes
-    {".glb",      nullptr, "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // binary glTF
-    {".gltf",     nullptr, "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // JSON glTF
-    {".obj",      "obj",   "z up, the ship's own frame (with FILE.mtl)"},  // Wavefront OBJ
-    {".stl",      "stlb",  "z up, the ship's own frame (binary STL)"},     // STL
-    {".ply",      "ply",   "z up, the ship's own frame (text PLY)"},       // PLY
+    // extension  assimp   lines  colours  binary  axes
+    {".glb",      nullptr, true,  false,   true,   "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // binary glTF
+    {".gltf",     nullptr, true,  false,   false,  "y up: glTF (X, Y, Z) = ship (x, z, -y)"},      // JSON glTF
+    {".obj",      "obj",   true,  false,   false,  "z up, the ship's own frame (with FILE.mtl)"},  // Wavefront OBJ
+    {".stl",      "stlb",  false, false,   true,   "z up, the ship's own frame (binary STL)"},     // STL
+    {".ply",      "ply",   false, true,    false,  "z up, the ship's own frame (text PLY)"},       // PLY
 };
 
 const ModelFormat* model_format_for(const std::string& path)
@@ -186,8 +186,7 @@ bool write_with_assimp(const ShipModel& model, const ModelFormat& format, const 
         error = "cannot write " + path + ": " + std::strerror(errno);
         return false;
     }
-    SceneBuilder builder{std::strcmp(format.assimp_id, "obj") == 0,
-                         std::strcmp(format.assimp_id, "ply") == 0, {}, {}, {}};
+    SceneBuilder builder{format.lines, format.colours, {}, {}, {}};
     const std::unique_ptr<aiScene> scene = builder.build(model);
     Assimp::Exporter exporter;
     if (exporter.Export(scene.get(), format.assimp_id, temporary + "/" + base) != aiReturn_SUCCESS) {
@@ -224,7 +223,7 @@ bool write_model_file(const ShipModel& model, const std::string& path, std::stri
     if (format->assimp_id)
         return write_with_assimp(model, *format, path, error);
     std::string bytes;
-    return serialise_gltf(model, std::strcmp(format->extension, ".glb") == 0, bytes, error) &&
+    return serialise_gltf(model, format->binary, bytes, error) &&
            write_bytes(path, bytes, error);
 }
 

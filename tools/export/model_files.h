@@ -10,6 +10,9 @@
 struct ModelFormat {
     const char* extension;  // lower case, with the dot
     const char* assimp_id;  // null: glTF through tinygltf
+    bool lines;             // keeps the lines (the landing target's)
+    bool colours;           // carries vertex colours beside the materials
+    bool binary;            // bytes rather than text
     const char* axes;       // for --help
 };
 extern const ModelFormat model_formats[5];

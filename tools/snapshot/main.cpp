@@ -129,7 +129,7 @@ void print_help()
 {
     std::fputs(usage, stdout);
     std::printf(help, deck_plan_least_size);
-    std::fputs(key_script_help, stdout);
+    std::fputs(key_script_help().c_str(), stdout);
     std::fputs(examples, stdout);
 }
 
