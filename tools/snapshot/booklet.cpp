@@ -4,6 +4,7 @@
 #include <librsvg/rsvg.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -87,11 +88,13 @@ cairo_status_t write_to(void* closure, const unsigned char* data, unsigned int l
 
 // The document being drawn, a page at a time.
 class Document {
+    cairo_surface_t* const surface_;
+    int page_ = 0;
+
 public:
     Document(Sink& sink, double width, double height)
-        : width(width), height(height),
-          surface_(cairo_pdf_surface_create_for_stream(write_to, &sink, width, height)),
-          cr(cairo_create(surface_))
+        : surface_(cairo_pdf_surface_create_for_stream(write_to, &sink, width, height)), width(width),
+          height(height), cr(cairo_create(surface_))
     {
         cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, "The construction of the starship");
         cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATOR, "tev-snapshot");
@@ -120,10 +123,11 @@ public:
         cairo_show_page(cr);
     }
     int next_page() const { return page_ + 1; }
-    void add_outline(int parent, const std::string& text, int page, int& id)
+    // A bookmark to the page; returns its id, the parent of those below it.
+    int add_outline(int parent, const std::string& text, int page)
     {
-        id = cairo_pdf_surface_add_outline(surface_, parent, text.c_str(),
-                                           ("page=" + std::to_string(page)).c_str(), cairo_pdf_outline_flags_t(0));
+        return cairo_pdf_surface_add_outline(surface_, parent, text.c_str(),
+                                             ("page=" + std::to_string(page)).c_str(), cairo_pdf_outline_flags_t(0));
     }
     bool finish()
     {
@@ -134,12 +138,6 @@ public:
     const char* status() const { return cairo_status_to_string(cairo_surface_status(surface_)); }
 
     const double width, height;
-
-private:
-    cairo_surface_t* surface_;
-    int page_ = 0;
-
-public:
     cairo_t* const cr;
 };
 
@@ -394,14 +392,13 @@ bool draw_steps(const PictureRequest& pictures, Document& d, const std::vector<S
     NewestBlockMark mark;
     PictureRequest marked = pictures;
     marked.overlay = [&mark] { mark.draw(); };
-    int parent = 0, id = 0;
-    d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Steps", d.next_page(), parent);
+    const int parent = d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Steps", d.next_page());
     keyboard('z', 0, 0);
     for (const StepFacts& s : steps) {
         std::fprintf(stderr, "step %d of %d%s", s.step, ship_block_count, end_of_line);
         keyboard('j', 0, 0);
         const Picture view = marked.draw();
-        d.add_outline(parent, "Step " + std::to_string(s.step) + ": " + s.facts.name, d.next_page(), id);
+        d.add_outline(parent, "Step " + std::to_string(s.step) + ": " + s.facts.name, d.next_page());
         const std::string link = address.empty() ? "" : step_link(address);
         if (!draw_step(d, s, view, plans[size_t(s.facts.deck_index)], link)) {
             error = "the link of step " + std::to_string(s.step) + " is too long for a QR code";
@@ -450,9 +447,12 @@ std::string booklet_link_problem(const std::string& link)
 
 bool write_booklet(const PictureRequest& pictures, const BookletRequest& request, std::string& error)
 {
-    auto paper = std::begin(papers);
-    while (request.paper != paper->name)
-        ++paper;
+    const auto paper = std::find_if(std::begin(papers), std::end(papers),
+                                    [&](const auto& p) { return request.paper == p.name; });
+    if (paper == std::end(papers)) {
+        error = booklet_paper_problem(request.paper);
+        return false;
+    }
     OutputFile file;
     if (!file.open(request.path, error))
         return false;
@@ -467,12 +467,11 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
     Sink sink{file.stream()};
     {
         Document d(sink, paper->width, paper->height);
-        int id = 0;
-        d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Cover and contents", 1, id);
+        d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Cover and contents", 1);
         draw_cover(d, ship, steps, request);
         const bool drawn = draw_steps(pictures, d, steps, plans, request.link, error);
         if (drawn) {
-            d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Parts list", d.next_page(), id);
+            d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Parts list", d.next_page());
             draw_parts_list(d, steps);
         }
         if (!d.finish() || !drawn) {

@@ -99,7 +99,7 @@ const char examples[] =
     "  tev-snapshot --keys 'wfkx' --turntable turn/ --video turn.webm\n"
     "  tev-snapshot --keys 'ot' --out overhead.svg\n"
     "  tev-snapshot --size 1024 --deck-plans plans/\n"
-    "  tev-snapshot --keys 'wft' --booklet ship.pdf --link https://example.org/ship.html\n";
+    "  tev-snapshot --keys 'ot' --booklet ship.pdf --link https://example.org/ship.html\n";
 
 // Frame times of the animation and the video, in hundredths of a second: a
 // quarter of a second a step, as in the model's construction animation, and
