@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -225,7 +224,7 @@ bool write_pictures(const PictureRequest& request, const Options& o, std::string
         return write_turntable(request, o.turntable, o.video, error);
     if (vector_format(o.out) >= 0)
         return write_vector(request, o.out, "tev", error);
-    return write_png(o.out, request.draw(), o.transparent, error);
+    return write_png(o.out, request.draw(), request.transparent, error);
 }
 
 int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptStep>& steps)
