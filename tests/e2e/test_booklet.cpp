@@ -56,9 +56,10 @@ protected:
     {
         dir = fresh_dir("booklet");
         pdf = dir + "/ship.pdf";
-        const test_tool::Outcome booklet =
-            snapshot("--keys o --size 320 --paper letter --link " + std::string(address) + " --booklet " + pdf);
-        const test_tool::Outcome set = snapshot("--keys o --size 320 --highlight --construction " + dir + "/set");
+        const test_tool::Outcome booklet = snapshot("--keys o --size 320 --paper letter --link " +
+                                                    std::string(address) + " --booklet " + pdf);
+        const test_tool::Outcome set =
+            snapshot("--keys o --size 320 --highlight --construction " + dir + "/set");
         EXPECT_EQ(booklet.status, 0) << booklet.err;
         EXPECT_EQ(set.status, 0) << set.err;
         made = booklet.status == 0 && set.status == 0;
@@ -85,8 +86,9 @@ TEST_F(Booklet, HasACoverAPageAStepWithItsBlockAndDeckAndThePartsList)
 {
     ASSERT_TRUE(made);
     const std::string cover = page_text(pdf, 1);
-    EXPECT_NE(cover.find(std::to_string(ship_block_count) + " blocks on " + std::to_string(deck_count) + " decks"),
-              std::string::npos)
+    EXPECT_NE(
+        cover.find(std::to_string(ship_block_count) + " blocks on " + std::to_string(deck_count) + " decks"),
+        std::string::npos)
         << cover;
     EXPECT_NE(cover.find(address), std::string::npos) << cover;
     for (const int step : {1, 17, 80, ship_block_count}) {
@@ -105,8 +107,9 @@ TEST_F(Booklet, HasACoverAPageAStepWithItsBlockAndDeckAndThePartsList)
     EXPECT_FALSE(std::regex_search(after, std::regex("Step \\d+ of")));
     for (int p = 0; p < ship_block_count; ++p) {
         const BlockFacts f = block_facts(p);
-        EXPECT_TRUE(std::regex_search(after, std::regex("\n *" + std::to_string(p + 1) + " +" + f.name + " +" +
-                                                        f.routine + " +" + std::to_string(f.deck_number) + " ")))
+        EXPECT_TRUE(
+            std::regex_search(after, std::regex("\n *" + std::to_string(p + 1) + " +" + f.name + " +" +
+                                                f.routine + " +" + std::to_string(f.deck_number) + " ")))
             << f.name;
     }
 }
@@ -117,7 +120,8 @@ TEST_F(Booklet, StepPictureIsTheMarkedConstructionStepOfTheSameKeys)
     for (const int step : {24, 100}) {
         const std::string prefix = dir + "/image-" + std::to_string(step);
         const std::string page = std::to_string(step + 1);
-        ASSERT_EQ(run("pdfimages -png -f " + page + " -l " + page + " '" + pdf + "' '" + prefix + "'").status, 0);
+        ASSERT_EQ(run("pdfimages -png -f " + page + " -l " + page + " '" + pdf + "' '" + prefix + "'").status,
+                  0);
         const Picture in_booklet = load(prefix + "-000.png");
         char name[32];
         std::snprintf(name, sizeof name, "/set/step-%03d.png", step);
@@ -164,8 +168,10 @@ TEST_F(EndToEnd, BookletRefusesBadRequestsAndLeavesNothingBehind)
         int status;
         std::string err;
     } cases[] = {
-        {"--booklet " + dir + "/b.ps", "", 2, "--booklet " + dir + "/b.ps: the booklet's name must end in .pdf"},
-        {"--link ftp://example.org/ship.html" + pdf, "", 2, "--link wants an http://, https:// or file:// address"},
+        {"--booklet " + dir + "/b.ps", "", 2,
+         "--booklet " + dir + "/b.ps: the booklet's name must end in .pdf"},
+        {"--link ftp://example.org/ship.html" + pdf, "", 2,
+         "--link wants an http://, https:// or file:// address"},
         {"--link 'https://example.org/my ship.html'" + pdf, "", 2, "--link holds a space at character 23"},
         {"--link 'https://example.org/\"ship\".html'" + pdf, "", 2, "--link holds a quote at character 21"},
         {"--link \"$(printf 'https://example.org/\\tship.html')\"" + pdf, "", 2,
@@ -188,9 +194,11 @@ TEST_F(EndToEnd, BookletRefusesBadRequestsAndLeavesNothingBehind)
     for (const auto& c : cases) {
         const test_tool::Outcome r = snapshot(c.args, c.prefix.empty() ? "" : display->name(), c.prefix);
         EXPECT_EQ(r.status, c.status) << c.args;
-        const std::string line = "tev-snapshot: " + c.err + (c.status == 2 ? " (see tev-snapshot --help)\n" : "\n");
+        const std::string line =
+            "tev-snapshot: " + c.err + (c.status == 2 ? " (see tev-snapshot --help)\n" : "\n");
         // A run stopped part of the way has reported its progress before.
-        const std::string last = c.prefix.empty() ? r.err : r.err.substr(r.err.rfind('\n', r.err.size() - 2) + 1);
+        const std::string last =
+            c.prefix.empty() ? r.err : r.err.substr(r.err.rfind('\n', r.err.size() - 2) + 1);
         EXPECT_EQ(last, line) << c.args << ": " << r.err;
         EXPECT_EQ(r.out, "") << c.args;
     }

@@ -66,8 +66,8 @@ std::string link_fragment(const ViewState& view, const PageToggles& toggles, con
     };
     for (const auto& f : fields)
         add(f.name, f.whole ? std::to_string(view.*f.whole) : shortest_float(view.*f.real));
-    for (const auto& [name, value] : {std::pair{"highlight", toggles.highlight}, std::pair{"xray", toggles.xray},
-                                      std::pair{"panel", toggles.panel}})
+    for (const auto& [name, value] : {std::pair{"highlight", toggles.highlight},
+                                      std::pair{"xray", toggles.xray}, std::pair{"panel", toggles.panel}})
         if (value >= 0)
             add(name, std::to_string(value));
     if (!keys.empty())

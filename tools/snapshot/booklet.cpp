@@ -96,7 +96,8 @@ public:
         : surface_(cairo_pdf_surface_create_for_stream(write_to, &sink, width, height)), width(width),
           height(height), cr(cairo_create(surface_))
     {
-        cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, "The construction of the starship");
+        cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE,
+                                       "The construction of the starship");
         cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATOR, "tev-snapshot");
         // A link annotation names its structure element, which cairo 1.16
         // writes only in a document with a structure tree: without one the
@@ -127,7 +128,8 @@ public:
     int add_outline(int parent, const std::string& text, int page)
     {
         return cairo_pdf_surface_add_outline(surface_, parent, text.c_str(),
-                                             ("page=" + std::to_string(page)).c_str(), cairo_pdf_outline_flags_t(0));
+                                             ("page=" + std::to_string(page)).c_str(),
+                                             cairo_pdf_outline_flags_t(0));
     }
     bool finish()
     {
@@ -236,7 +238,8 @@ std::string steps_text(const std::vector<int>& steps)
     return text;
 }
 
-void draw_cover(Document& d, const Picture& ship, const std::vector<StepFacts>& steps, const BookletRequest& r)
+void draw_cover(Document& d, const Picture& ship, const std::vector<StepFacts>& steps,
+                const BookletRequest& r)
 {
     cairo_t* cr = d.cr;
     const double width = d.width - 2 * margin;
@@ -253,8 +256,8 @@ void draw_cover(Document& d, const Picture& ship, const std::vector<StepFacts>& 
             if (s.facts.deck_index == deck)
                 on_deck.push_back(s.step);
         contents.push_back("Deck " + std::to_string(deck_number(deck)) + " (index " + std::to_string(deck) +
-                           "): " + std::to_string(on_deck.size()) + (on_deck.size() == 1 ? " block, step " : " blocks, steps ") +
-                           steps_text(on_deck));
+                           "): " + std::to_string(on_deck.size()) +
+                           (on_deck.size() == 1 ? " block, step " : " blocks, steps ") + steps_text(on_deck));
     }
     const std::string counts = std::to_string(ship_block_count) + " blocks on " + std::to_string(deck_count) +
                                " decks. Step k is on page k + 1, with the view after it and the plan of "
@@ -306,23 +309,24 @@ bool draw_link(cairo_t* cr, const std::string& link, int step, double x, double 
 
 // The page of one step: heading, the view and the plan on the left, the
 // block's facts and the link on the right.
-bool draw_step(Document& d, const StepFacts& s, const Picture& view, const PlanArt& plan, const std::string& link)
+bool draw_step(Document& d, const StepFacts& s, const Picture& view, const PlanArt& plan,
+               const std::string& link)
 {
     cairo_t* cr = d.cr;
     const double top = margin + heading;
     const double side = std::min(d.width - 2 * margin - gap - least_column,
                                  (d.height - 2 * margin - heading - 2 * caption - gap - footer) / 2);
     const double column = margin + side + gap, column_width = d.width - margin - column;
-    draw_text(cr, "Step " + std::to_string(s.step) + " of " + std::to_string(ship_block_count), margin, margin,
-              d.width - 2 * margin, heading_text);
+    draw_text(cr, "Step " + std::to_string(s.step) + " of " + std::to_string(ship_block_count), margin,
+              margin, d.width - 2 * margin, heading_text);
 
     draw_picture(cr, view, margin, top, side);
-    draw_text(cr, "The ship after step " + std::to_string(s.step) + ", the new block outlined", margin, top + side + 3,
-              side, small);
+    draw_text(cr, "The ship after step " + std::to_string(s.step) + ", the new block outlined", margin,
+              top + side + 3, side, small);
     const double plan_top = top + side + caption + gap;
     place_plan(cr, plan, s.facts.position, margin, plan_top, side);
-    draw_text(cr, "The plan of " + deck_text(s.facts) + ", the block outlined", margin, plan_top + side + 3, side,
-              small);
+    draw_text(cr, "The plan of " + deck_text(s.facts) + ", the block outlined", margin, plan_top + side + 3,
+              side, small);
 
     const BlockFacts& f = s.facts;
     double y = top;
@@ -333,8 +337,9 @@ bool draw_step(Document& d, const StepFacts& s, const Picture& view, const PlanA
                                     number(f.bounds[2]) + " to " + number(f.bounds[3]) + ", floor at z " +
                                     number(f.bounds[4]) + " (ship units)",
                    column, y, column_width);
-    draw_fact(cr, "On its deck", "block " + std::to_string(s.on_deck) + " of " + std::to_string(s.deck_total) +
-                                     "; #" + std::to_string(f.position) + " on the plan where its name has no room",
+    draw_fact(cr, "On its deck",
+              "block " + std::to_string(s.on_deck) + " of " + std::to_string(s.deck_total) + "; #" +
+                  std::to_string(f.position) + " on the plan where its name has no room",
               column, y, column_width);
     const bool linked = link.empty() || draw_link(cr, link, s.step, column, plan_top + side, column_width);
     d.end_page();
@@ -369,7 +374,8 @@ void draw_parts_list(Document& d, const std::vector<StepFacts>& steps)
         for (; next < steps.size() && y + row < d.height - margin - footer; ++next, y += row) {
             const StepFacts& s = steps[next];
             const std::string cells[] = {std::to_string(s.step), s.facts.name, s.facts.routine,
-                                         std::to_string(s.facts.deck_number), std::to_string(s.facts.deck_index)};
+                                         std::to_string(s.facts.deck_number),
+                                         std::to_string(s.facts.deck_index)};
             for (size_t i = 0; i < std::size(cells); ++i)
                 draw_text(cr, cells[i], margin + columns[i].left, y, 200, table_text);
         }

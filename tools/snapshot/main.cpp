@@ -136,7 +136,9 @@ void print_help()
 std::string check_booklet(const Options& o)
 {
     if (o.booklet.empty())
-        return !o.link.empty() ? "--link goes with --booklet" : !o.paper.empty() ? "--paper goes with --booklet" : "";
+        return !o.link.empty()    ? "--link goes with --booklet"
+               : !o.paper.empty() ? "--paper goes with --booklet"
+                                  : "";
     if (!ends_with(o.booklet, ".pdf"))
         return "--booklet " + o.booklet + ": the booklet's name must end in .pdf";
     if (o.highlight || o.transparent)
