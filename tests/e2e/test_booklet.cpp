@@ -140,6 +140,19 @@ TEST_F(Booklet, StepPictureIsTheMarkedConstructionStepOfTheSameKeys)
     }
 }
 
+TEST_F(Booklet, PlanOnAStepPageMarksTheBlockInThePurpleOfTheMark)
+{
+    ASSERT_TRUE(made);
+    // The plan fills the lower half of the page; the palette has no purple.
+    ASSERT_EQ(run("pdftoppm -png -r 100 -f 25 -l 25 -singlefile '" + pdf + "' '" + dir + "/plan'").status, 0);
+    const Picture page = load(dir + "/plan.png");
+    int purple = 0;
+    for (int y = page.height / 2; y < page.height; ++y)
+        for (int x = 0; x < page.width; ++x)
+            purple += page.pixel(x, y)[0] == 153 && page.pixel(x, y)[1] == 0 && page.pixel(x, y)[2] == 153;
+    EXPECT_GT(purple, 20);
+}
+
 TEST_F(Booklet, QrCodeOfAStepDecodesToItsLinkToThePageAtThatStep)
 {
     ASSERT_TRUE(made);
