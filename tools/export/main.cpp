@@ -139,14 +139,16 @@ int export_files(const Options& o, const std::vector<ScriptStep>& steps)
     return 0;
 }
 
-// The page (a site, or one file) and the whole ship for it: every deck, so
-// that the page can filter them, and the construction animation.
+// The page (a site, or one file) and the whole ship for it: every deck and
+// every part, so that the page can filter them and switch them on and off,
+// and the construction animation.
 int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
 {
     ModelRequest request;
     request.steps = steps;
     request.construction = true;
     request.all_decks = true;
+    request.all_parts = true;
     std::string glb, error;
     if (!ship_glb(request, glb, error))
         return failure(program, error);

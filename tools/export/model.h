@@ -54,6 +54,7 @@ struct ModelRequest {
     std::vector<ScriptStep> steps;
     bool construction = false;
     bool all_decks = false;
+    bool all_parts = false;  // ceilings, hull, target and station, whatever the script left
 };
 
 // Starts the program on the capture backend, replays the script and
