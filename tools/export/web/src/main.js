@@ -1,9 +1,10 @@
 // Starts the page: the view, the model, the state and its link, the
 // controls, and a small hook through which a test (or a curious user, from
 // the console) reads the page's state and drives it.
-import { create_view, load_ship, draw, rules, pick, screen_point, reset_view, camera_of, set_camera }
-  from './scene.js';
-import { initial_state, changed, link_of, read_link, round } from './state.js';
+import { create_view, load_ship, draw, rules, pick, screen_point } from './scene.js';
+import { initial_state, changed, link_of, read_link } from './state.js';
+import { start_up_view, reset_view, parse_key_script, run_key_script } from './viewer.js';
+import { follow_drags } from './pointer.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
 import { model_glb } from './model_source.js';
 
@@ -46,21 +47,37 @@ async function read_model(view) {
 // The page's state and what acts on it: the commands call these.
 function create_page(view, ship) {
   const facts = ship.facts;
-  let state = initial_state(facts), controls = null, snapped_camera = null;
+  let state = { ...initial_state(facts), hull: false, target: false }, controls = null;
+  let view_state = start_up_view(facts);
+  const drawn = () => ({ ...view_state, blocks_shown: state.counter, deck_shown: state.deck,
+                         show_ceilings: state.ceilings, show_hull: state.hull, show_station: state.station,
+                         show_target: state.target, highlight: state.highlight, xray: state.xray });
   const page = {
     facts, blocks: ship.blocks, parts: ship.parts, loaded_ms: null,
     get state() { return state; },
+    get view() { return drawn(); },
     set(change) {
       const before = state;
       state = changed(state, change, facts);
-      draw(view, ship, state);
+      draw(view, ship, drawn());
       controls.update(state, before);
       write_link();
     },
-    camera: camera_commands(view),
+    set_view(change) {
+      view_state = { ...view_state, ...change };
+      page.set({});
+    },
+    camera: { reset: () => page.set_view(reset_view(view_state)), orbit: () => {}, pan: () => {}, zoom: () => {} },
     set_link(fragment) {
       const link = read_link(fragment, facts);
-      if (link.camera) set_camera(view, link.camera);
+      const fields = new URLSearchParams(String(fragment).replace(/^#/, ''));
+      if (fields.get('panel') === '0') toggle_panel();
+      if (fields.has('keys')) {
+        const v = run_key_script(drawn(), parse_key_script(fields.get('keys')), facts);
+        view_state = v;
+        Object.assign(link.change, { counter: v.blocks_shown, deck: v.deck_shown, ceilings: v.show_ceilings,
+                                     hull: v.show_hull, station: v.show_station, target: v.show_target });
+      }
       page.set(link.change);
     },
     copy_link: () => copy_link(write_link),
@@ -68,21 +85,13 @@ function create_page(view, ship) {
     help: show_help,
   };
   const write_link = () => {
-    // The camera goes to what its link will say, unless it is there
-    // already; the orbit controls do not redraw for so small a move.
-    const camera = camera_of(view);
-    if (String(camera) !== String(snapped_camera)) {
-      set_camera(view, camera.map(round), view.at_home);
-      snapped_camera = camera_of(view);
-      view.render();
-    }
-    const fragment = `#${link_of(state, camera_of(view))}`;
+    const fragment = `#${link_of(state, [0, 0, 0, 1, 1, 1])}`;
     if (fragment !== location.hash) history.replaceState(null, '', fragment);
     return location.href;
   };
   Object.assign(page, player(page));
   controls = create_controls(page);
-  keep_camera_in_link(view, write_link);
+  follow_drags(view.renderer.domElement, () => drawn(), (change) => page.set_view(change));
   return page;
 }
 
@@ -104,26 +113,6 @@ function player(page) {
     page.set({});
   }
   return { play, playing };
-}
-
-function camera_commands(view) {
-  const orbit = view.controls;
-  return {
-    reset: () => reset_view(view),
-    orbit: (left, up) => { view.at_home = false; orbit.rotateLeft(left); orbit.rotateUp(up); },
-    pan: (x, y) => { view.at_home = false; orbit.pan(x, y); },
-    zoom: (factor) => { view.at_home = false; orbit.dollyIn(factor); },
-  };
-}
-
-// The camera goes into the link once it has come to rest: a moving camera
-// would otherwise rewrite the address on every frame.
-function keep_camera_in_link(view, write_link) {
-  let timer = null;
-  view.controls.addEventListener('change', () => {
-    clearTimeout(timer);
-    timer = setTimeout(write_link, 300);
-  });
 }
 
 async function copy_link(write_link) {
@@ -165,6 +154,7 @@ function hook(view, ship, page) {
       loaded: true,
       loaded_ms: page.loaded_ms,
       block_nodes: ship.blocks.length,
+      ...page.view,
       ...page.state,
       hud: $('hud').textContent,
       visible: shown.filter((u) => u.kind === 'block').map((u) => u.block.position),
@@ -177,6 +167,7 @@ function hook(view, ship, page) {
     state,
     blocks: () => ship.blocks,
     set: (change) => { page.set(change); return state(); },
+    set_view: (change) => { page.set_view(change); return page.view; },
     pick: (x, y) => pick(view, ship, page.state, x, y)?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
