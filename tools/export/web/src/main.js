@@ -137,7 +137,7 @@ function follow_pointer(view, ship, page) {
   let pointer = null;
   view.renderer.domElement.addEventListener('pointermove', (e) => {
     if (!pointer) requestAnimationFrame(() => {
-      name_picked(pick(view, ship, page.state, pointer.x, pointer.y), ship.facts);
+      name_picked(pick(view, ship, page.view, pointer.x, pointer.y), ship.facts);
       pointer = null;
     });
     pointer = { x: e.offsetX, y: e.offsetY };
@@ -148,7 +148,7 @@ function follow_pointer(view, ship, page) {
 // page's controls.
 function hook(view, ship, page) {
   const state = () => {
-    const rule = rules(ship, page.state);
+    const rule = rules(ship, page.view);
     const shown = ship.units.filter(rule.shown);
     return {
       loaded: true,
@@ -168,7 +168,7 @@ function hook(view, ship, page) {
     blocks: () => ship.blocks,
     set: (change) => { page.set(change); return state(); },
     set_view: (change) => { page.set_view(change); return page.view; },
-    pick: (x, y) => pick(view, ship, page.state, x, y)?.name ?? null,
+    pick: (x, y) => pick(view, ship, page.view, x, y)?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
 }

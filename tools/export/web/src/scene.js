@@ -165,7 +165,9 @@ function place_camera(view, ship, frame, state) {
   set_matrix(ship_frame, frame.ship_view);
   set_matrix(earth_frame, frame.earth_view);
   earth_frame.visible = Boolean(state.show_earth);
-  if (earth_frame.visible) ship.earth.place(frame.eye);
+  if (earth_frame.visible)
+    ship.earth.place(frame.eye, new THREE.Matrix4().fromArray(frame.projection)
+      .multiply(new THREE.Matrix4().fromArray(frame.earth_view)));
   view.frame = frame;
 }
 

@@ -105,3 +105,40 @@ test('the page\'s canvas after each key script matches tev-snapshot\'s picture',
   }
   fs.writeFileSync(path.join(out, 'parity.txt'), report.join('\n') + '\n');
 });
+
+// In the page: the bounds of the canvas's pixels that are not black.
+function lit_bounds() {
+  const canvas = document.querySelector('#view canvas');
+  const context = new OffscreenCanvas(canvas.width, canvas.height).getContext('2d');
+  context.drawImage(canvas, 0, 0);
+  const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
+  const box = { left: Infinity, top: Infinity, right: -1, bottom: -1, width: canvas.width, height: canvas.height };
+  for (let i = 0; i < data.length; i += 4) {
+    if (data[i] + data[i + 1] + data[i + 2] === 0) continue;
+    const x = (i / 4) % canvas.width, y = Math.floor(i / 4 / canvas.width);
+    Object.assign(box, { left: Math.min(box.left, x), right: Math.max(box.right, x),
+                         top: Math.min(box.top, y), bottom: Math.max(box.bottom, y) });
+  }
+  return box;
+}
+
+test('a view that is not square shows the whole of tev\'s square across its shorter side', async () => {
+  const ship_alone = `#panel=0&highlight=0&keys=${encodeURIComponent('ef')}`;  // no Earth, no station
+  const bounds_in = async (viewport) => {
+    const page = await open_page(browser.context, server.url + ship_alone, viewport);
+    const box = await page.evaluate(lit_bounds);
+    await page.close();
+    return box;
+  };
+  const square = await bounds_in(null);
+  for (const viewport of [{ width: 1000, height: 800 }, { width: 390, height: 844 }]) {
+    const box = await bounds_in(viewport);
+    // Back into tev's 640-pixel square, which sits in the middle of the view.
+    const side = Math.min(box.width, box.height), scale = SIZE / side;
+    const x = (v) => (v - (box.width - side) / 2) * scale, y = (v) => (v - (box.height - side) / 2) * scale;
+    const mapped = [x(box.left), y(box.top), x(box.right), y(box.bottom)];
+    const expected = [square.left, square.top, square.right, square.bottom];
+    assert.ok(mapped.every((v, i) => Math.abs(v - expected[i]) <= 4),
+              `${JSON.stringify(viewport)}: the ship at ${mapped.map(Math.round)}, in the square at ${expected}`);
+  }
+});
