@@ -1,7 +1,7 @@
 // Starts the page: the view, the model, the state and its link, the
 // controls, and a small hook through which a test (or a curious user, from
 // the console) reads the page's state and drives it.
-import { create_view, load_ship, draw, rules, pick, screen_point } from './scene.js';
+import { create_view, load_ship, draw, rules, pick, screen_point, distance_ahead } from './scene.js';
 import { initial_state, changed, link_of, read_link } from './state.js';
 import { start_up_view, reset_view, parse_key_script, run_key_script } from './viewer.js';
 import { follow_drags } from './pointer.js';
@@ -91,7 +91,8 @@ function create_page(view, ship) {
   };
   Object.assign(page, player(page));
   controls = create_controls(page);
-  follow_drags(view.renderer.domElement, () => drawn(), (change) => page.set_view(change));
+  follow_drags(view.renderer.domElement, () => drawn(), (change) => page.set_view(change),
+               (v) => distance_ahead(ship, v));
   return page;
 }
 
