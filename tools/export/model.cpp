@@ -201,6 +201,9 @@ ShipModel capture_ship(const ModelRequest& request)
     view_state.show_earth = 0;
     if (request.all_decks)
         view_state.deck_shown = all_decks;
+    if (request.all_parts)
+        view_state.show_ceilings = view_state.show_hull = view_state.show_target =
+            view_state.show_station = 1;
     if (request.construction)
         view_state.blocks_shown = block_total();
     sort_into_parts(capture_frame(), model.parts);

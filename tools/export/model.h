@@ -50,11 +50,14 @@ struct ShipModel {
 
 // What to capture: the view after start-up and the key script; with
 // `construction` every block of the decks the script shows and the upright
-// tubes; with `all_decks` the deck filter is lifted as well.
+// tubes; with `all_decks` the deck filter is lifted as well; with `all_parts`
+// the ceilings, hull, landing target and station are captured whether the
+// script left them drawn or not.
 struct ModelRequest {
     std::vector<ScriptStep> steps;
     bool construction = false;
     bool all_decks = false;
+    bool all_parts = false;
 };
 
 // Starts the program on the capture backend, replays the script and

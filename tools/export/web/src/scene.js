@@ -3,7 +3,6 @@
 // naming the block under a point of the canvas.
 import * as THREE from 'three';
 import { GLTFLoader } from 'three/examples/jsm/loaders/GLTFLoader.js';
-import { OrbitControls } from 'three/examples/jsm/controls/OrbitControls.js';
 import { merge_model, fill, nearest_unit } from './batch.js';
 
 // The model's optional parts, by the kind its nodes carry in their extras.
@@ -25,26 +24,50 @@ export function create_view(container) {
   container.appendChild(renderer.domElement);
 
   const scene = new THREE.Scene();
-  const camera = new THREE.PerspectiveCamera(45, 1, 0.1, 1000);
-  const controls = new OrbitControls(camera, renderer.domElement);
-  const view = { renderer, scene, camera, controls, home: null };
-  view.render = () => renderer.render(scene, camera);
-  controls.addEventListener('change', view.render);
-  // Until the user moves the camera, the view keeps the whole ship in the
-  // frame as the page's layout settles or the window changes shape.
-  controls.addEventListener('start', () => { view.at_home = false; });
-
+  const view = { renderer, scene, camera: new THREE.PerspectiveCamera(60, 1, 0.1, 100),
+                 overhead: new THREE.OrthographicCamera(), shown: null };
+  view.render = () => renderer.render(scene, view.camera);
   const resize = () => {
     const { clientWidth: w, clientHeight: h } = container;
     renderer.setSize(w, h);
-    camera.aspect = w / Math.max(h, 1);
-    camera.updateProjectionMatrix();
-    if (view.at_home) reset_view(view);
+    if (view.shown) place_camera(view, view.shown);
     view.render();
   };
   new ResizeObserver(resize).observe(container);
   resize();
   return view;
+}
+
+// The camera of a view state, in the model's frame (glTF: X, Y, Z = the
+// ship's x, z, -y). Perspective: 60 degrees across the view's shorter side,
+// from the eye along the heading, the point looked at view_pitch above the
+// eye one unit ahead. Overhead: straight down, a box of ±zoom across the
+// shorter side.
+function place_camera(view, v) {
+  const canvas = view.renderer.domElement;
+  const aspect = canvas.clientWidth / Math.max(canvas.clientHeight, 1);
+  const gl = (x, y, z) => new THREE.Vector3(x, z, -y);
+  const eye = gl(v.cam_x, v.cam_y, v.cam_z);
+  if (v.perspective_mode) {
+    const camera = view.camera = view.perspective ??= new THREE.PerspectiveCamera();
+    const [near, far] = v.far_clip ? [0.1, 1e7] : v.world_view ? [10, 1e7] : [0.1, 100];
+    const half = Math.tan(Math.PI / 6);
+    Object.assign(camera, { near, far, aspect,
+                            fov: 2 * Math.atan(aspect >= 1 ? half : half / aspect) * 180 / Math.PI });
+    const a = v.view_angle * 3.1415926236 / 180;
+    camera.position.copy(eye);
+    camera.up.set(0, 1, 0);
+    camera.lookAt(gl(v.cam_x + Math.sin(a), v.cam_y + Math.cos(a), v.cam_z + v.view_pitch));
+  } else {
+    const camera = view.camera = view.overhead;
+    const [w, h] = aspect >= 1 ? [v.zoom * aspect, v.zoom] : [v.zoom, v.zoom / aspect];
+    Object.assign(camera, { left: -w, right: w, top: h, bottom: -h, near: -v.zoom, far: v.zoom });
+    camera.position.copy(eye);
+    camera.up.copy(gl(0, 1, 0));
+    camera.lookAt(gl(v.cam_x, v.cam_y, v.cam_z - 1));
+  }
+  view.camera.updateProjectionMatrix();
+  view.camera.updateMatrixWorld();
 }
 
 // Reads the model (the bytes of a .glb) and merges its parts for drawing.
@@ -66,11 +89,6 @@ export async function load_ship(view, bytes) {
   const ship = { facts: root.userData, blocks, units, merged: [tris, lines], parts: {} };
   for (const part of PARTS) ship.parts[part] = units.some((u) => part_of_kind[u.kind] === part);
   add_layers(view, ship);
-
-  const box = new THREE.Box3();
-  for (const unit of units) if (unit.block) box.union(unit.box);
-  view.home = box.getBoundingSphere(new THREE.Sphere());
-  reset_view(view);
   return ship;
 }
 
@@ -91,64 +109,42 @@ function add_layers(view, ship) {
   for (const l of Object.values(ship.layers)) view.scene.add(l[3], l[2]);
 }
 
-// Looks at the whole ship from above, ahead and to one side, from where it
-// fits in the narrower of the view's two fields of view.
-export function reset_view(view) {
-  const { camera, controls, home } = view;
-  const half_vertical = THREE.MathUtils.degToRad(camera.fov / 2);
-  const half_horizontal = Math.atan(Math.tan(half_vertical) * camera.aspect);
-  const distance = home.radius / Math.sin(Math.min(half_vertical, half_horizontal)) * 1.05;
-  const direction = new THREE.Vector3(0.55, 0.75, 0.65).normalize();
-  camera.near = home.radius / 100;
-  camera.far = home.radius * 100;
-  camera.updateProjectionMatrix();
-  camera.position.copy(home.center).addScaledVector(direction, distance);
-  controls.target.copy(home.center);
-  controls.update();
-  view.at_home = true;
-}
+// The view state's flag of each optional part.
+const flag_of_part = { ceilings: 'show_ceilings', hull: 'show_hull', station: 'show_station', target: 'show_target' };
+const part_shown = (v, kind) => Boolean(v[flag_of_part[part_of_kind[kind]]]);
 
-// The camera as six numbers: position, then the point it looks at.
-export function camera_of(view) {
-  return [...view.camera.position.toArray(), ...view.controls.target.toArray()];
-}
-
-export function set_camera(view, [px, py, pz, tx, ty, tz], at_home = false) {
-  view.camera.position.set(px, py, pz);
-  view.controls.target.set(tx, ty, tz);
-  view.controls.update();
-  view.at_home = at_home;
-}
-
-// What the state shows, unit by unit. A block p is shown while p < counter,
-// on the shown deck or on all; its ceiling with it while ceilings are on;
-// the upright tubes while the counter is at most the facts' last step with
-// them. The x-ray shows the other decks' built blocks; the newest block is
-// block counter - 1.
-export function rules(ship, state) {
+// What a view state v and the page's toggles show, unit by unit. A block p
+// is shown while p < blocks_shown, on the shown deck or on all; its ceiling
+// with it while ceilings are on; the upright tubes while the counter is at
+// most the facts' last step with them. The x-ray shows the other decks'
+// built blocks; the newest block is block blocks_shown - 1.
+export function rules(ship, v, toggles) {
   const { deck_count, last_step_with_upright_tubes } = ship.facts;
-  const built = (b) => b.position < state.counter;
-  const on_deck = (b) => state.deck === deck_count || b.deck_index === state.deck;
-  const part_on = (u) => u.kind === 'block' || state[part_of_kind[u.kind]];
+  const built = (b) => b.position < v.blocks_shown;
+  const on_deck = (b) => v.deck_shown === deck_count || b.deck_index === v.deck_shown;
+  const part_on = (u) => u.kind === 'block' || part_shown(v, u.kind);
   const shown = (u) => u.block ? built(u.block) && on_deck(u.block) && part_on(u)
-                     : u.kind === 'upright_tubes' ? state.counter <= last_step_with_upright_tubes
-                     : state[part_of_kind[u.kind]];
-  const faint = (u) => state.xray && u.block && built(u.block) && !on_deck(u.block) && part_on(u);
-  const newest_block = state.highlight && shown_newest(ship, state);
+                     : u.kind === 'upright_tubes' ? v.blocks_shown <= last_step_with_upright_tubes
+                     : part_shown(v, u.kind);
+  const faint = (u) => toggles.xray && u.block && built(u.block) && !on_deck(u.block) && part_on(u);
+  const newest_block = toggles.highlight && shown_newest(ship, v);
   const newest = (u) => u.kind === 'block' && u.block === newest_block;
   return { shown, faint, newest };
 }
 
-// The newest block, counter - 1, when it is built and on a shown deck.
-export function shown_newest(ship, state) {
-  const block = ship.blocks[state.counter - 1];
+// The newest block, blocks_shown - 1, when it is built and on a shown deck.
+export function shown_newest(ship, v) {
+  const block = ship.blocks[v.blocks_shown - 1];
   if (!block) return null;
-  return state.deck === ship.facts.deck_count || block.deck_index === state.deck ? block : null;
+  return v.deck_shown === ship.facts.deck_count || block.deck_index === v.deck_shown ? block : null;
 }
 
-// Brings the layers up to the state and draws a frame.
-export function draw(view, ship, state) {
-  const rule = rules(ship, state);
+// Brings the layers and the camera up to the view state and the page's
+// toggles, and draws a frame.
+export function draw(view, ship, v, toggles) {
+  view.shown = v;
+  place_camera(view, v);
+  const rule = rules(ship, v, toggles);
   for (const name of ['shown', 'faint', 'newest']) {
     const key = ship.units.map((u) => rule[name](u) ? 1 : 0).join('');
     if (ship.layers[name].key === key) continue;
@@ -160,12 +156,12 @@ export function draw(view, ship, state) {
 
 // The block drawn nearest the eye at canvas point (x, y), in CSS pixels;
 // null where no block is (or the hull, say, is in front).
-export function pick(view, ship, state, x, y) {
+export function pick(view, ship, v, toggles, x, y) {
   const canvas = view.renderer.domElement;
   const ndc = new THREE.Vector2((x / canvas.clientWidth) * 2 - 1, 1 - (y / canvas.clientHeight) * 2);
   const raycaster = new THREE.Raycaster();
   raycaster.setFromCamera(ndc, view.camera);
-  const unit = nearest_unit(raycaster.ray, ship.merged[0], ship.units, rules(ship, state).shown);
+  const unit = nearest_unit(raycaster.ray, ship.merged[0], ship.units, rules(ship, v, toggles).shown);
   return unit?.block ?? null;
 }
 
