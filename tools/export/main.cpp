@@ -141,8 +141,8 @@ int export_files(const Options& o, const std::vector<ScriptStep>& steps)
 }
 
 // The page (a site, or one file) and the whole ship for it: every deck and
-// every part that a key shows or hides, so that the page can, and the
-// construction animation.
+// every part, so that the page can filter them and switch them on and off,
+// and the construction animation.
 int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
 {
     ModelRequest request;

@@ -202,8 +202,7 @@ ShipModel capture_ship(const ModelRequest& request)
     if (request.all_decks)
         view_state.deck_shown = all_decks;
     if (request.all_parts)
-        view_state.show_ceilings = view_state.show_hull = view_state.show_target =
-            view_state.show_station = 1;
+        view_state.show_ceilings = view_state.show_hull = view_state.show_target = view_state.show_station = 1;
     if (request.construction)
         view_state.blocks_shown = block_total();
     sort_into_parts(capture_frame(), model.parts);

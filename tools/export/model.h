@@ -50,14 +50,12 @@ struct ShipModel {
 
 // What to capture: the view after start-up and the key script; with
 // `construction` every block of the decks the script shows and the upright
-// tubes; with `all_decks` the deck filter is lifted as well; with `all_parts`
-// the ceilings, hull, landing target and station are captured whether the
-// script left them drawn or not.
+// tubes; with `all_decks` the deck filter is lifted as well.
 struct ModelRequest {
     std::vector<ScriptStep> steps;
     bool construction = false;
     bool all_decks = false;
-    bool all_parts = false;
+    bool all_parts = false;  // ceilings, hull, target and station, whatever the script left
 };
 
 // Starts the program on the capture backend, replays the script and

@@ -4,6 +4,7 @@
 import { create_view, load_ship, draw, rules, pick, screen_point } from './scene.js';
 import { initial_view, initial_toggles, link_of, read_link } from './state.js';
 import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
+import { follow_drags } from './pointer.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
 import { model_glb } from './model_source.js';
 
@@ -55,7 +56,7 @@ function create_page(view3d, ship) {
     set(change) {
       const before = state;
       state = { view: { ...state.view, ...change.view }, toggles: { ...state.toggles, ...change.toggles } };
-      draw(view3d, ship, state.view, state.toggles);
+      draw(view3d, ship, drawn(state));
       controls.update(state, before);
       link.write();
     },
@@ -74,8 +75,12 @@ function create_page(view3d, ship) {
   const link = keep_link(() => `#${link_of(state.view, state.toggles)}`);
   Object.assign(page, player(page));
   controls = create_controls(page);
+  follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }));
   return page;
 }
+
+// What the frame draws: the view state and the page's toggles, in one.
+const drawn = (state) => ({ ...state.view, ...state.toggles });
 
 // The address follows the state, at most a few times a second: a held key
 // would otherwise rewrite it faster than the browser allows.
@@ -144,8 +149,7 @@ function follow_pointer(view, ship, page) {
   let pointer = null;
   view.renderer.domElement.addEventListener('pointermove', (e) => {
     if (!pointer) requestAnimationFrame(() => {
-      const { view: v, toggles } = page.state;
-      name_picked(pick(view, ship, v, toggles, pointer.x, pointer.y), ship.facts);
+      name_picked(pick(view, ship, drawn(page.state), pointer.x, pointer.y), ship.facts);
       pointer = null;
     });
     pointer = { x: e.offsetX, y: e.offsetY };
@@ -158,7 +162,7 @@ function hook(view, ship, page) {
   const is_view_field = new Set(VIEW_FIELDS.map((f) => f.name));
   const state = () => {
     const { view: v, toggles } = page.state;
-    const rule = rules(ship, v, toggles);
+    const rule = rules(ship, drawn(page.state));
     const blocks_in = (wanted) => ship.units.filter((u) => u.kind === 'block' && wanted(u)).map((u) => u.block.position);
     return {
       loaded: true,
@@ -186,7 +190,7 @@ function hook(view, ship, page) {
     state,
     blocks: () => ship.blocks,
     set,
-    pick: (x, y) => pick(view, ship, page.state.view, page.state.toggles, x, y)?.name ?? null,
+    pick: (x, y) => pick(view, ship, drawn(page.state), x, y)?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
 }

@@ -1,0 +1,76 @@
+// The pointer and touch on the view. They change only fields of the view
+// state, each kept to a single-precision float as tev keeps it, so that
+// whatever they do is a view tev could show, and F6 and a link hold it.
+// Perspective: a drag turns the heading and the pitch; the wheel or a pinch
+// moves the eye along the heading. Overhead: a drag pans x and y; the wheel
+// or a pinch zooms.
+const f = Math.fround;
+
+// The eye's move per wheel notch (100 of deltaY), in ship units.
+const STEP_PER_NOTCH = 10;
+// The zoom's factor per notch.
+const ZOOM_PER_NOTCH = 1.1;
+// The pitch (the slope of the line of sight) stays within this.
+const STEEPEST = 20;
+
+// What a drag of (dx, dy) CSS pixels does to the view, on a view whose
+// shorter side is `shorter` pixels long.
+export function dragged(view, dx, dy, shorter) {
+  if (!view.perspective_mode) {
+    const units = 2 * view.zoom / shorter;
+    return { cam_x: f(view.cam_x - dx * units), cam_y: f(view.cam_y + dy * units) };
+  }
+  // The shorter side spans 60°: the scene follows the pointer.
+  const degrees = 60 / shorter;
+  const heading = ((view.view_angle - dx * degrees) % 360 + 360) % 360;
+  const pitch = Math.tan(Math.atan(view.view_pitch) + dy * degrees * Math.PI / 180);
+  return { view_angle: f(heading), view_pitch: f(Math.max(-STEEPEST, Math.min(STEEPEST, pitch))) };
+}
+
+// What moving in by `notches` (negative: out) does to the view.
+export function moved_in(view, notches) {
+  if (!view.perspective_mode) return { zoom: f(view.zoom / ZOOM_PER_NOTCH ** notches) };
+  const a = view.view_angle * Math.PI / 180, step = notches * STEP_PER_NOTCH;
+  return { cam_x: f(view.cam_x + Math.sin(a) * step), cam_y: f(view.cam_y + Math.cos(a) * step) };
+}
+
+// Follows drags, pinches and the wheel on the element; get() gives the
+// view state, set(change) changes it.
+export function follow_drags(element, get, set) {
+  const pointers = new Map();
+  const shorter = () => Math.max(1, Math.min(element.clientWidth, element.clientHeight));
+  const spread = () => {
+    const [a, b] = [...pointers.values()];
+    return Math.hypot(a.x - b.x, a.y - b.y);
+  };
+  let pinch = null;
+  element.addEventListener('pointerdown', (e) => {
+    element.setPointerCapture?.(e.pointerId);
+    pointers.set(e.pointerId, { x: e.clientX, y: e.clientY });
+    pinch = pointers.size === 2 ? spread() : null;
+  });
+  element.addEventListener('pointermove', (e) => {
+    const last = pointers.get(e.pointerId);
+    if (!last) return;
+    const [dx, dy] = [e.clientX - last.x, e.clientY - last.y];
+    pointers.set(e.pointerId, { x: e.clientX, y: e.clientY });
+    if (pointers.size === 1 && (dx || dy)) set(dragged(get(), dx, dy, shorter()));
+    if (pointers.size === 2 && pinch) {
+      const now = spread();
+      // Spreading the fingers by the shorter side is five notches in.
+      set(moved_in(get(), (now - pinch) / shorter() * 5));
+      pinch = now;
+    }
+  });
+  const up = (e) => {
+    pointers.delete(e.pointerId);
+    pinch = pointers.size === 2 ? spread() : null;
+  };
+  element.addEventListener('pointerup', up);
+  element.addEventListener('pointercancel', up);
+  element.addEventListener('wheel', (e) => {
+    e.preventDefault();
+    const lines = e.deltaMode === 1 ? 33 : e.deltaMode === 2 ? 100 : 1;
+    set(moved_in(get(), -e.deltaY * lines / 100));
+  }, { passive: false });
+}
