@@ -2,8 +2,8 @@
 // controls, and a small hook through which a test (or a curious user, from
 // the console) reads the page's state and drives it.
 import { create_view, load_ship, draw, rules, pick, screen_point, distance_ahead } from './scene.js';
-import { initial_state, changed, link_of, read_link } from './state.js';
-import { start_up_view, reset_view, parse_key_script, run_key_script } from './viewer.js';
+import { initial_view, initial_toggles, link_of, read_link } from './state.js';
+import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
 import { follow_drags } from './pointer.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
 import { model_glb } from './model_source.js';
@@ -15,12 +15,12 @@ async function start() {
   const view = open_view();
   const ship = await read_model(view);
   const page = create_page(view, ship);
+  $('status').textContent = `${ship.blocks.length} blocks`;
   page.set_link(location.hash);
   page.loaded_ms = Math.round(performance.now());
   window.addEventListener('hashchange', () => page.set_link(location.hash));
   follow_pointer(view, ship, page);
   hook(view, ship, page);
-  $('status').textContent = `${ship.blocks.length} blocks`;
   document.body.dataset.loaded = 'true';
 }
 
@@ -44,71 +44,90 @@ async function read_model(view) {
   }
 }
 
-// The page's state and what acts on it: the commands call these.
-function create_page(view, ship) {
-  const facts = ship.facts;
-  let state = { ...initial_state(facts), hull: false, target: false }, controls = null;
-  let view_state = start_up_view(facts);
-  const drawn = () => ({ ...view_state, blocks_shown: state.counter, deck_shown: state.deck,
-                         show_ceilings: state.ceilings, show_hull: state.hull, show_station: state.station,
-                         show_target: state.target, highlight: state.highlight, xray: state.xray });
+// The page's state, { view (tev's view state), toggles }, and what acts on
+// it: the commands call these.
+function create_page(view3d, ship) {
+  const facts = ship.facts, store = favourite_store();
+  let state = { view: initial_view(facts), toggles: initial_toggles() }, controls = null;
   const page = {
-    facts, blocks: ship.blocks, parts: ship.parts, loaded_ms: null,
+    facts, blocks: ship.blocks, loaded_ms: null,
     get state() { return state; },
-    get view() { return drawn(); },
+    // change: { view: some fields of the view state, toggles: some toggles }
     set(change) {
       const before = state;
-      state = changed(state, change, facts);
-      draw(view, ship, drawn());
+      state = { view: { ...state.view, ...change.view }, toggles: { ...state.toggles, ...change.toggles } };
+      draw(view3d, ship, drawn(state));
       controls.update(state, before);
-      write_link();
+      link.write();
     },
-    set_view(change) {
-      view_state = { ...view_state, ...change };
-      page.set({});
-    },
-    camera: { reset: () => page.set_view(reset_view(view_state)), orbit: () => {}, pan: () => {}, zoom: () => {} },
+    key: (key) => page.set({ view: keyboard(state.view, key, facts) ?? {} }),
+    special: (code, shift) => page.set({ view: special_key(state.view, code, shift, store) ?? {} }),
+    toggle: (name) => page.set({ toggles: { [name]: !state.toggles[name] } }),
+    // A link's fields, then its key script typed on top of them.
     set_link(fragment) {
-      const link = read_link(fragment, facts);
-      const fields = new URLSearchParams(String(fragment).replace(/^#/, ''));
-      if (fields.get('panel') === '0') toggle_panel();
-      if (fields.has('keys')) {
-        const v = run_key_script(drawn(), parse_key_script(fields.get('keys')), facts);
-        view_state = v;
-        Object.assign(link.change, { counter: v.blocks_shown, deck: v.deck_shown, ceilings: v.show_ceilings,
-                                     hull: v.show_hull, station: v.show_station, target: v.show_target });
-      }
-      page.set(link.change);
+      const asked = read_link(fragment, facts, state.view, state.toggles);
+      if (asked.refused) say_status(`keys= ignored: ${asked.refused}`);
+      page.set({ view: run_key_script(asked.view, asked.steps, facts, store), toggles: asked.toggles });
     },
-    copy_link: () => copy_link(write_link),
-    toggle_panel,
+    copy_link: () => copy_link(link.write_now),
     help: show_help,
   };
-  const write_link = () => {
-    const fragment = `#${link_of(state, [0, 0, 0, 1, 1, 1])}`;
-    if (fragment !== location.hash) history.replaceState(null, '', fragment);
-    return location.href;
-  };
+  const link = keep_link(() => `#${link_of(state.view, state.toggles)}`);
   Object.assign(page, player(page));
   controls = create_controls(page);
-  follow_drags(view.renderer.domElement, () => drawn(), (change) => page.set_view(change),
+  follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }),
                (v) => distance_ahead(ship, v));
   return page;
 }
+
+// What the frame draws: the view state and the page's toggles, in one.
+const drawn = (state) => ({ ...state.view, ...state.toggles });
+
+// The address follows the state, at most a few times a second: a held key
+// would otherwise rewrite it faster than the browser allows.
+function keep_link(fragment_of) {
+  let timer = null, last = 0;
+  const write_now = () => {
+    clearTimeout(timer);
+    timer = null;
+    last = performance.now();
+    const fragment = fragment_of();
+    if (fragment !== location.hash) history.replaceState(null, '', fragment);
+    return location.href;
+  };
+  const write = () => {
+    if (timer === null) timer = setTimeout(write_now, Math.max(0, last + 250 - performance.now()));
+  };
+  return { write, write_now };
+}
+
+// F6 and F5 keep one view per page in the browser's storage, as tev keeps
+// favview.sav: the same nine lines.
+function favourite_store() {
+  const key = `tev favourite view ${location.pathname}`;
+  return {
+    read: () => { try { return localStorage.getItem(key); } catch { return null; } },
+    write: (text) => { try { localStorage.setItem(key, text); } catch { say_status('the browser keeps no favourite view here'); } },
+  };
+}
+
+const say_status = (words) => { $('status').textContent = words; say(words); };
 
 // Plays the construction from where it is (from no blocks when it is
 // complete) at the model's pace, a block a step.
 function player(page) {
   let timer = null;
   const playing = () => timer !== null;
+  const counter = () => page.state.view.blocks_shown;
+  const set_counter = (n) => page.set({ view: { blocks_shown: n } });
   function play(on) {
     clearInterval(timer);
     timer = null;
     if (on) {
-      if (page.state.counter >= page.facts.counter_max) page.set({ counter: 0 });
+      if (counter() >= page.facts.counter_max) set_counter(0);
       timer = setInterval(() => {
-        if (page.state.counter + 1 >= page.facts.counter_max) play(false);
-        page.set({ counter: page.state.counter + 1 });
+        if (counter() + 1 >= page.facts.counter_max) play(false);
+        set_counter(Math.min(counter() + 1, page.facts.counter_max));
       }, (page.facts.step_seconds || 0.25) * 1000);
     }
     page.set({});
@@ -127,18 +146,11 @@ async function copy_link(write_link) {
   say($('status').textContent);
 }
 
-function toggle_panel() {
-  const body = $('panel-body'), button = $('collapse');
-  body.hidden = !body.hidden;
-  button.setAttribute('aria-expanded', String(!body.hidden));
-  button.textContent = body.hidden ? 'panel' : 'hide';
-}
-
 function follow_pointer(view, ship, page) {
   let pointer = null;
   view.renderer.domElement.addEventListener('pointermove', (e) => {
     if (!pointer) requestAnimationFrame(() => {
-      name_picked(pick(view, ship, page.view, pointer.x, pointer.y), ship.facts);
+      name_picked(pick(view, ship, drawn(page.state), pointer.x, pointer.y), ship.facts);
       pointer = null;
     });
     pointer = { x: e.offsetX, y: e.offsetY };
@@ -148,28 +160,38 @@ function follow_pointer(view, ship, page) {
 // window.tev: what the scene shows, read back from its rules, and the
 // page's controls.
 function hook(view, ship, page) {
+  const is_view_field = new Set(VIEW_FIELDS.map((f) => f.name));
   const state = () => {
-    const rule = rules(ship, page.view);
-    const shown = ship.units.filter(rule.shown);
+    const { view: v, toggles } = page.state;
+    const rule = rules(ship, drawn(page.state));
+    const blocks_in = (wanted) => ship.units.filter((u) => u.kind === 'block' && wanted(u)).map((u) => u.block.position);
     return {
       loaded: true,
       loaded_ms: page.loaded_ms,
       block_nodes: ship.blocks.length,
-      ...page.view,
-      ...page.state,
+      view: { ...v },
+      ...toggles,
       hud: $('hud').textContent,
-      visible: shown.filter((u) => u.kind === 'block').map((u) => u.block.position),
-      tubes_shown: shown.some((u) => u.kind === 'upright_tubes'),
+      visible: blocks_in(rule.shown),
+      marked: blocks_in(rule.newest),
+      tubes_shown: ship.units.some((u) => u.kind === 'upright_tubes' && rule.shown(u)),
       newest: $('newest').textContent,
+      status: $('status').textContent,
       link: location.hash,
     };
+  };
+  // set({ blocks_shown: 21, xray: true, ... }): view state fields and toggles.
+  const set = (change) => {
+    const split = { view: {}, toggles: {} };
+    for (const [name, value] of Object.entries(change)) split[is_view_field.has(name) ? 'view' : 'toggles'][name] = value;
+    page.set(split);
+    return state();
   };
   window.tev = {
     state,
     blocks: () => ship.blocks,
-    set: (change) => { page.set(change); return state(); },
-    set_view: (change) => { page.set_view(change); return page.view; },
-    pick: (x, y) => pick(view, ship, page.view, x, y)?.name ?? null,
+    set,
+    pick: (x, y) => pick(view, ship, drawn(page.state), x, y)?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
 }

@@ -87,7 +87,7 @@ test('the page\'s canvas after each key script matches tev-snapshot\'s picture',
     const ours = Buffer.from((await page.evaluate(() => document.querySelector('#view canvas').toDataURL()))
       .split(',')[1], 'base64');
     fs.writeFileSync(path.join(out, `${file_name(name)}-page.png`), ours);
-    const { perspective_mode } = await page.evaluate(() => window.tev.state());
+    const { perspective_mode } = await page.evaluate(() => window.tev.state().view);
     assert.deepEqual(page.errors, [], name);
     await page.close();
 
