@@ -1,7 +1,7 @@
 // The frame's projection and camera, worked out as tev's OpenGL works them
 // out: GLU's gluPerspective and gluLookAt, and the matrix stack's
-// translations, each step rounded to single precision where tev's libraries round it. At
-// 6,800,000 units from the Earth's centre a float's step is half a unit, so
+// translations, each step rounded to single precision where tev's libraries
+// round it. At 6,800,000 units from the Earth's centre a float's step is half a unit, so
 // tev's own matrices carry that error into where the ship lands on the
 // screen; the page makes the same one. Matrices are column-major arrays of
 // 16 numbers, as OpenGL keeps them.
