@@ -46,4 +46,9 @@ cp "$steps/turn/turntable.gif" "$docs/turntable.gif"
 # double-click, and a screenshot of it opened from disk in headless Chromium.
 "$build/tools/export/tev-export" --keys kx --html "$docs/ship.html"
 node "$root/tools/export/web/test/measure.mjs" "$docs/ship.html" "$docs/web_page.png"
+# The page beside tev: the start-up view and the overhead view, in a
+# 640x640 window as tev's, the panel folded away.
+"$build/tools/export/tev-export" --html "$steps/start_up.html"
+node "$root/tools/export/web/test/measure.mjs" "$steps/start_up.html" "$docs/page_start_up.png" 640x640 '#panel=0&highlight=0'
+node "$root/tools/export/web/test/measure.mjs" "$steps/start_up.html" "$docs/page_overhead.png" 640x640 '#panel=0&highlight=0&keys=o'
 ls -l "$docs"

@@ -1,7 +1,7 @@
 // Starts the page: the view, the model, the state and its link, the
 // controls, and a small hook through which a test (or a curious user, from
 // the console) reads the page's state and drives it.
-import { create_view, load_ship, draw, rules, pick, screen_point } from './scene.js';
+import { create_view, load_ship, draw, rules, pick, screen_point, distance_ahead } from './scene.js';
 import { initial_view, initial_toggles, link_of, read_link } from './state.js';
 import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
 import { follow_drags } from './pointer.js';
@@ -75,7 +75,8 @@ function create_page(view3d, ship) {
   const link = keep_link(() => `#${link_of(state.view, state.toggles)}`);
   Object.assign(page, player(page));
   controls = create_controls(page);
-  follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }));
+  follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }),
+               (v) => distance_ahead(ship, v));
   return page;
 }
 

@@ -1,7 +1,8 @@
 // The pointer and touch on the view. They change only fields of the view
 // state, each kept to a single-precision float as tev keeps it, so that
 // whatever they do is a view tev could show, and F6 and a link hold it.
-// Perspective: a drag turns the heading and the pitch; the wheel or a pinch
+// Perspective: a drag turns the heading and the pitch, and with Shift or
+// the secondary button orbits about what lies ahead; the wheel or a pinch
 // moves the eye along the heading. Overhead: a drag pans x and y; the wheel
 // or a pinch zooms.
 const f = Math.fround;
@@ -27,6 +28,16 @@ export function dragged(view, dx, dy, shorter) {
   return { view_angle: f(heading), view_pitch: f(Math.max(-STEEPEST, Math.min(STEEPEST, pitch))) };
 }
 
+// A drag that orbits: the eye goes round the point `distance` ahead of it,
+// in the x-y plane, still looking at it; up and down tilt as a turn does.
+export function orbited(view, dx, dy, shorter, distance) {
+  if (!view.perspective_mode) return dragged(view, dx, dy, shorter);
+  const turned = dragged(view, -dx, dy, shorter);
+  const a = view.view_angle * Math.PI / 180, b = turned.view_angle * Math.PI / 180;
+  const centre = [view.cam_x + Math.sin(a) * distance, view.cam_y + Math.cos(a) * distance];
+  return { ...turned, cam_x: f(centre[0] - Math.sin(b) * distance), cam_y: f(centre[1] - Math.cos(b) * distance) };
+}
+
 // What moving in by `notches` (negative: out) does to the view.
 export function moved_in(view, notches) {
   if (!view.perspective_mode) return { zoom: f(view.zoom / ZOOM_PER_NOTCH ** notches) };
@@ -35,8 +46,9 @@ export function moved_in(view, notches) {
 }
 
 // Follows drags, pinches and the wheel on the element; get() gives the
-// view state, set(change) changes it.
-export function follow_drags(element, get, set) {
+// view state, set(change) changes it, and ahead(view) is how far ahead of
+// the eye an orbit turns about.
+export function follow_drags(element, get, set, ahead) {
   const pointers = new Map();
   const shorter = () => Math.max(1, Math.min(element.clientWidth, element.clientHeight));
   const spread = () => {
@@ -44,9 +56,12 @@ export function follow_drags(element, get, set) {
     return Math.hypot(a.x - b.x, a.y - b.y);
   };
   let pinch = null;
+  let orbit = false;
+  element.addEventListener('contextmenu', (e) => e.preventDefault());
   element.addEventListener('pointerdown', (e) => {
     element.setPointerCapture?.(e.pointerId);
     pointers.set(e.pointerId, { x: e.clientX, y: e.clientY });
+    orbit = e.shiftKey || e.button === 2;
     pinch = pointers.size === 2 ? spread() : null;
   });
   element.addEventListener('pointermove', (e) => {
@@ -54,7 +69,10 @@ export function follow_drags(element, get, set) {
     if (!last) return;
     const [dx, dy] = [e.clientX - last.x, e.clientY - last.y];
     pointers.set(e.pointerId, { x: e.clientX, y: e.clientY });
-    if (pointers.size === 1 && (dx || dy)) set(dragged(get(), dx, dy, shorter()));
+    if (pointers.size === 1 && (dx || dy)) {
+      const view = get();
+      set(orbit ? orbited(view, dx, dy, shorter(), ahead(view)) : dragged(view, dx, dy, shorter()));
+    }
     if (pointers.size === 2 && pinch) {
       const now = spread();
       // Spreading the fingers by the shorter side is five notches in.

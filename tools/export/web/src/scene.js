@@ -72,6 +72,8 @@ export async function load_ship(view, bytes) {
   const ship = { facts: root.userData, blocks, units, merged: [tris, lines], palette, parts: {} };
   for (const kind of Object.keys(SWITCH_OF_KIND)) ship.parts[kind] = units.some((u) => u.kind === kind);
   add_layers(view, ship);
+  ship.centre = units.filter((u) => u.block).reduce((box, u) => box.union(u.box), new THREE.Box3())
+    .getCenter(new THREE.Vector3());
   view.ship = ship;
   return ship;
 }
@@ -206,4 +208,11 @@ export function screen_point(view, ship, name) {
     .multiply(new THREE.Matrix4().fromArray(view.frame.ship_view));
   const p = unit.box.getCenter(new THREE.Vector3()).applyMatrix4(to_clip);
   return { x: (p.x + 1) / 2 * canvas.clientWidth, y: (1 - p.y) / 2 * canvas.clientHeight };
+}
+
+// How far ahead of the eye, along the heading, the ship's middle lies (at
+// least 10): what an orbit turns about.
+export function distance_ahead(ship, view) {
+  const a = view.view_angle * Math.PI / 180;
+  return Math.max(10, (ship.centre.x - view.cam_x) * Math.sin(a) + (ship.centre.y - view.cam_y) * Math.cos(a));
 }

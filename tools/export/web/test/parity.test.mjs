@@ -142,3 +142,48 @@ test('a view that is not square shows the whole of tev\'s square across its shor
               `${JSON.stringify(viewport)}: the ship at ${mapped.map(Math.round)}, in the square at ${expected}`);
   }
 });
+
+test('drags, an orbit and the wheel change only the camera\'s fields, and their link reopens the same picture',
+     async () => {
+  const page = await open_page(browser.context, `${server.url}#panel=0&highlight=0`);
+  const view = async () => (await page.evaluate(() => window.tev.state())).view;
+  const drag = async (dx, dy, shift = false) => {
+    if (shift) await page.keyboard.down('Shift');
+    await page.mouse.move(320, 320);
+    await page.mouse.down();
+    await page.mouse.move(320 + dx, 320 + dy, { steps: 4 });
+    await page.mouse.up();
+    if (shift) await page.keyboard.up('Shift');
+  };
+  const changed = (a, b) => Object.keys(a).filter((k) => a[k] !== b[k]).sort();
+  const camera_floats = (v) => ['cam_x', 'cam_y', 'cam_z', 'zoom', 'view_angle', 'view_pitch']
+    .every((k) => Number.isFinite(v[k]) && Math.fround(v[k]) === v[k]);
+
+  const start = await view();
+  await drag(-64, 32);
+  const turned = await view();
+  assert.deepEqual(changed(start, turned), ['view_angle', 'view_pitch']);
+  await drag(100, 0, true);
+  const orbited = await view();
+  assert.deepEqual(changed(turned, orbited), ['cam_x', 'cam_y', 'view_angle']);
+  await page.mouse.wheel(0, -200);
+  await page.waitForFunction((y) => window.tev.state().view.cam_y !== y, orbited.cam_y);
+  assert.deepEqual(changed(orbited, await view()), ['cam_x', 'cam_y']);
+  await page.keyboard.press('o');
+  const overhead = await view();
+  await drag(40, -40);
+  await page.mouse.wheel(0, 300);
+  await page.waitForFunction((z) => window.tev.state().view.zoom !== z, overhead.zoom);
+  const moved = await view();
+  assert.deepEqual(changed(overhead, moved), ['cam_x', 'cam_y', 'zoom']);
+  assert.ok(moved.cam_x < overhead.cam_x && moved.cam_y < overhead.cam_y && moved.zoom > overhead.zoom);
+  assert.ok(camera_floats(moved));
+
+  await page.waitForFunction(() => location.hash.includes('perspective_mode=0'));
+  await page.waitForTimeout(400);  // the address follows a few times a second
+  const canvas = (p) => p.evaluate(() => document.querySelector('#view canvas').toDataURL());
+  const reopened = await open_page(browser.context, await page.evaluate(() => location.href));
+  assert.deepEqual((await reopened.evaluate(() => window.tev.state())).view, moved);
+  assert.equal(await canvas(reopened), await canvas(page), 'the same picture');
+  await Promise.all([page.close(), reopened.close()]);
+});
