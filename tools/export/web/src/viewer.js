@@ -98,7 +98,7 @@ const LETTERS = [
   ['Nn', 'down',           'one deck down (after all decks: the top)',        deck_down],
   ['Ll', 'all',            'all decks',                                       (v, k) => ({ ...v, deck_shown: k.deck_count })],
   ['Xx', 'target',         'the landing-bay target on or off',                (v) => toggled(v, 'show_target')],
-  ['Oo', 'overhead',       'overhead view (the page keys zoom it)',           (v) => reset_view({ ...v, perspective_mode: 0 })],
+  ['Oo', 'overhead',       'overhead view (Page Up, Page Down zoom it)',      (v) => reset_view({ ...v, perspective_mode: 0 })],
   ['Pp', 'perspective',    'perspective view',                                (v) => reset_view({ ...v, perspective_mode: 1 })],
   ['S',  'heading_down_10','turn the heading 10° (about +z)',                  heading_down_10],
   ['s',  'heading_down_1', 'turn the heading 1° (about +z)',                   heading_down_1],

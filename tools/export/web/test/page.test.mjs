@@ -209,6 +209,18 @@ test('the live region announces each change of counter and deck, and ? lists eve
   assert.equal(await page.$eval('#help', (d) => d.open), false);
 });
 
+test('panel=0 leaves only the button that shows the panel again over the view', async () => {
+  const p = await open_page(browser.context, `${server.url}#panel=0`);
+  const shown = () => p.$$eval('#panel *', (all) => all.filter((e) => !e.children.length && e.checkVisibility())
+    .map((e) => e.id || e.tagName));
+  assert.deepEqual(await shown(), ['collapse']);
+  await p.click('#collapse');
+  await settled_link(p);
+  assert.ok((await shown()).includes('counter'));
+  assert.match((await p.evaluate(() => window.tev.state())).link, /&panel=1$/);
+  await p.close();
+});
+
 test('keys typed on the view give the same view and picture as the same keys= in a link', async () => {
   const cases = [  // keys typed, the same as a key script
     [['o', 'Shift+PageDown', 'ArrowLeft', 'Home', 't', 'n', 'h', 'k', 'x', 'D', 'd'], 'o<S-PageDown><Left><Home>tnhkxDd'],
