@@ -153,7 +153,7 @@ function follow_pointer(view, ship, page) {
       name_picked(pick(view, ship, drawn(page.state), pointer.x, pointer.y), ship.facts);
       pointer = null;
     });
-    pointer = { x: e.offsetX, y: e.offsetY };
+    pointer = { x: e.clientX, y: e.clientY };
   });
 }
 

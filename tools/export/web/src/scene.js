@@ -181,18 +181,19 @@ function set_matrix(group, array) {
   for (const child of group.children) child.matrixWorld.copy(group.matrix);
 }
 
-// The ray through canvas point (x, y), in CSS pixels, in the ship's frame.
+// The ray through window point (x, y), in CSS pixels, in the ship's frame.
 function ray_at(view, x, y) {
-  const canvas = view.renderer.domElement;
+  const canvas = view.renderer.domElement.getBoundingClientRect();
   const to_ship = new THREE.Matrix4().fromArray(view.frame.projection)
     .multiply(new THREE.Matrix4().fromArray(view.frame.ship_view)).invert();
-  const ndc_x = (x / canvas.clientWidth) * 2 - 1, ndc_y = 1 - (y / canvas.clientHeight) * 2;
+  const ndc_x = ((x - canvas.left) / canvas.width) * 2 - 1, ndc_y = 1 - ((y - canvas.top) / canvas.height) * 2;
   const near = new THREE.Vector3(ndc_x, ndc_y, -1).applyMatrix4(to_ship);
   const far = new THREE.Vector3(ndc_x, ndc_y, 1).applyMatrix4(to_ship);
   return new THREE.Ray(near, far.sub(near).normalize());
 }
 
-// The block drawn nearest the eye at canvas point (x, y); null where no
+// The block drawn nearest the eye at window point (x, y) (a pointer
+// event's clientX, clientY); null where no
 // block is (or the hull, say, is in front). Only what is shown counts: the
 // faint decks of the x-ray are never picked.
 export function pick(view, ship, state, x, y) {
@@ -201,15 +202,15 @@ export function pick(view, ship, state, x, y) {
   return unit?.block ?? null;
 }
 
-// Where the centre of a block's box lies on the canvas, in CSS pixels.
+// Where the centre of a block's box lies in the window, in CSS pixels.
 export function screen_point(view, ship, name) {
   const unit = ship.units.find((u) => u.kind === 'block' && u.block.name === name);
   if (!unit || !view.frame) return null;
-  const canvas = view.renderer.domElement;
+  const canvas = view.renderer.domElement.getBoundingClientRect();
   const to_clip = new THREE.Matrix4().fromArray(view.frame.projection)
     .multiply(new THREE.Matrix4().fromArray(view.frame.ship_view));
   const p = unit.box.getCenter(new THREE.Vector3()).applyMatrix4(to_clip);
-  return { x: (p.x + 1) / 2 * canvas.clientWidth, y: (1 - p.y) / 2 * canvas.clientHeight };
+  return { x: canvas.left + (p.x + 1) / 2 * canvas.width, y: canvas.top + (1 - p.y) / 2 * canvas.height };
 }
 
 // How far ahead of the eye, along the heading, the ship's middle lies (at
