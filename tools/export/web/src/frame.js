@@ -1,7 +1,7 @@
 // The frame's projection and camera, worked out as tev's OpenGL works them
-// out: GLU's gluPerspective and gluLookAt, and the matrix stack's products,
-// each step rounded to single precision where tev's libraries round it. At
-// 6,800,000 units from the Earth's centre a float's step is half a unit, so
+// out: GLU's gluPerspective and gluLookAt, and the matrix stack's
+// translations, each step rounded to single precision where tev's libraries
+// round it. At 6,800,000 units from the Earth's centre a float's step is half a unit, so
 // tev's own matrices carry that error into where the ship lands on the
 // screen; the page makes the same one. Matrices are column-major arrays of
 // 16 numbers, as OpenGL keeps them.
@@ -24,20 +24,6 @@ export function clip_planes(view) {
   const [, , near, far] = CLIP_PLANES.find(([clip, world]) =>
     Boolean(view.far_clip) === Boolean(clip) && (world === null || Boolean(view.world_view) === Boolean(world)));
   return [f(near), f(far)];
-}
-
-// The product a · b in single precision, term by term as the matrix stack
-// multiplies.
-function multiply(a, b) {
-  const p = new Array(16);
-  for (let row = 0; row < 4; row++) {
-    for (let col = 0; col < 4; col++) {
-      let sum = f(a[row] * b[col * 4]);
-      for (let k = 1; k < 4; k++) sum = f(sum + f(a[k * 4 + row] * b[col * 4 + k]));
-      p[col * 4 + row] = sum;
-    }
-  }
-  return p;
 }
 
 // glTranslatef on the matrix m.
@@ -125,5 +111,3 @@ export function heads_up_origins(view, width, height) {
     return [f(f(ndc[0] * f(width / 2)) + f(width / 2)), f(f(ndc[1] * f(height / 2)) + f(height / 2))];
   });
 }
-
-export { multiply };

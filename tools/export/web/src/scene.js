@@ -134,11 +134,13 @@ export function shown_newest(ship, view) {
   return view.deck_shown === ship.facts.deck_count || block.deck_index === view.deck_shown ? block : null;
 }
 
-// The drawing buffer's size in pixels, and the heads-up font's scale (a
-// whole number of pixels a font pixel, after the screen's pixel ratio).
+// The drawing buffer's size in pixels, and the heads-up font's scale: a
+// whole number of pixels a font pixel, so that the lines keep to tev's
+// square as its 640 pixels grow (a screen of two pixels a point shows them
+// at twice the size; a square under 640 keeps them at one, as tev would).
 function buffer_of(view) {
   const size = view.renderer.getDrawingBufferSize(new THREE.Vector2());
-  return { width: size.x, height: size.y, scale: Math.max(1, Math.round(view.renderer.getPixelRatio())) };
+  return { width: size.x, height: size.y, scale: Math.max(1, Math.round(Math.min(size.x, size.y) / 640)) };
 }
 
 // Brings the layers and the camera up to the view and draws a frame.
