@@ -60,9 +60,12 @@ export function create_heads_up(colours) {
     const key = JSON.stringify([lines, origins, width, height, scale]);
     if (key === shown) return;
     shown = key;
+    // A raster position outside the view is invalid, and glBitmap then
+    // draws nothing: with a tiny zoom, say, the lines start far off.
+    const inside = ([x, y]) => x >= 0 && x <= width && y >= 0 && y <= height;
     const pixels = lines.map((text, i) => {
       const out = [];
-      line_pixels(origins[i], text, scale, out);
+      if (inside(origins[i])) line_pixels(origins[i], text, scale, out);
       return out;
     });
     fill(mesh, pixels, colours, width, height);
