@@ -9,8 +9,9 @@ const f = Math.fround;
 
 // The eye's move per wheel notch (100 of deltaY), in ship units.
 const STEP_PER_NOTCH = 10;
-// The zoom's factor per notch.
-const ZOOM_PER_NOTCH = 1.1;
+// The zoom's factor per notch, and the zooms it keeps to: from a box a
+// fiftieth of a deck across to one that holds the Earth.
+const ZOOM_PER_NOTCH = 1.1, CLOSEST = 0.05, FARTHEST = 1e7;
 // The pitch (the slope of the line of sight) stays within this.
 const STEEPEST = 20;
 
@@ -40,7 +41,13 @@ export function orbited(view, dx, dy, shorter, distance) {
 
 // What moving in by `notches` (negative: out) does to the view.
 export function moved_in(view, notches) {
-  if (!view.perspective_mode) return { zoom: f(view.zoom / ZOOM_PER_NOTCH ** notches) };
+  if (!view.perspective_mode) {
+    // A zoom that the keys took beyond those bounds is left where it is.
+    const zoom = view.zoom / ZOOM_PER_NOTCH ** notches;
+    const kept = notches > 0 ? Math.max(zoom, Math.min(view.zoom, CLOSEST))
+                             : Math.min(zoom, Math.max(view.zoom, FARTHEST));
+    return { zoom: f(kept) };
+  }
   const a = view.view_angle * Math.PI / 180, step = notches * STEP_PER_NOTCH;
   return { cam_x: f(view.cam_x + Math.sin(a) * step), cam_y: f(view.cam_y + Math.cos(a) * step) };
 }
