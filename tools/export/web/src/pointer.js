@@ -66,7 +66,11 @@ export function follow_drags(element, get, set, ahead) {
   let orbit = false;
   element.addEventListener('contextmenu', (e) => e.preventDefault());
   element.addEventListener('pointerdown', (e) => {
-    element.setPointerCapture?.(e.pointerId);
+    try {
+      element.setPointerCapture(e.pointerId);  // the drag goes on outside the view
+    } catch {
+      // a pointer the browser does not know as active (a synthetic one) is followed all the same
+    }
     pointers.set(e.pointerId, { x: e.clientX, y: e.clientY });
     orbit = e.shiftKey || e.button === 2;
     pinch = pointers.size === 2 ? spread() : null;
@@ -80,12 +84,16 @@ export function follow_drags(element, get, set, ahead) {
       const view = get();
       set(orbit ? orbited(view, dx, dy, shorter(), ahead(view)) : dragged(view, dx, dy, shorter()));
     }
-    if (pointers.size === 2 && pinch) {
-      const now = spread();
-      // Spreading the fingers by the shorter side is five notches in.
-      set(moved_in(get(), (now - pinch) / shorter() * 5));
-      pinch = now;
+    if (pointers.size !== 2) return;
+    const now = spread();
+    if (pinch && now) {
+      // Overhead the picture grows as the fingers spread; in perspective,
+      // spreading them by the shorter side is five notches in.
+      const view = get();
+      set(moved_in(view, view.perspective_mode ? (now - pinch) / shorter() * 5
+                                               : Math.log(now / pinch) / Math.log(ZOOM_PER_NOTCH)));
     }
+    pinch = now;
   });
   const up = (e) => {
     pointers.delete(e.pointerId);

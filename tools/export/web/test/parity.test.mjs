@@ -143,7 +143,7 @@ test('a view that is not square shows the whole of tev\'s square across its shor
   }
 });
 
-test('drags, an orbit and the wheel change only the camera\'s fields, and their link reopens the same picture',
+test('drags, an orbit, the wheel and a pinch change only the camera\'s fields, and their link reopens the same picture',
      async () => {
   const page = await open_page(browser.context, `${server.url}#panel=0&highlight=0`);
   const view = async () => (await page.evaluate(() => window.tev.state())).view;
@@ -178,12 +178,24 @@ test('drags, an orbit and the wheel change only the camera\'s fields, and their 
   assert.deepEqual(changed(overhead, moved), ['cam_x', 'cam_y', 'zoom']);
   assert.ok(moved.cam_x < overhead.cam_x && moved.cam_y < overhead.cam_y && moved.zoom > overhead.zoom);
   assert.ok(camera_floats(moved));
+  // Two fingers spread from 40 to 160 pixels apart: the picture four times as large.
+  const pinched = await page.evaluate(() => {
+    const canvas = document.querySelector('#view canvas');
+    const touch = (type, id, x) => canvas.dispatchEvent(new PointerEvent(type,
+      { pointerId: id, clientX: x, clientY: 300, pointerType: 'touch', bubbles: true }));
+    touch('pointerdown', 1, 300); touch('pointerdown', 2, 340);
+    touch('pointermove', 2, 400); touch('pointermove', 1, 240);
+    touch('pointerup', 1, 240); touch('pointerup', 2, 400);
+    return window.tev.state().view;
+  });
+  assert.deepEqual(changed(moved, pinched), ['zoom']);
+  assert.ok(Math.abs(pinched.zoom * 4 / moved.zoom - 1) < 1e-5, `zoom ${moved.zoom} to ${pinched.zoom}`);
 
   await page.waitForFunction(() => location.hash.includes('perspective_mode=0'));
   await page.waitForTimeout(400);  // the address follows a few times a second
   const canvas = (p) => p.evaluate(() => document.querySelector('#view canvas').toDataURL());
   const reopened = await open_page(browser.context, await page.evaluate(() => location.href));
-  assert.deepEqual((await reopened.evaluate(() => window.tev.state())).view, moved);
+  assert.deepEqual((await reopened.evaluate(() => window.tev.state())).view, pinched);
   assert.equal(await canvas(reopened), await canvas(page), 'the same picture');
   await Promise.all([page.close(), reopened.close()]);
 });
