@@ -47,8 +47,10 @@ const overlay_shader = {
 // perspective).
 export function create_heads_up(colours) {
   const geometry = new THREE.PlaneGeometry(2, 2);
+  // Transparent only so that it is drawn last, after the page's see-through
+  // layers (x-ray, the newest block's mark); its pixels are opaque.
   const material = new THREE.ShaderMaterial({ ...overlay_shader, uniforms: { map: { value: null } },
-                                              depthTest: false, depthWrite: false });
+                                              depthTest: false, depthWrite: false, transparent: true });
   const mesh = new THREE.Mesh(geometry, material);
   mesh.frustumCulled = false;
   mesh.renderOrder = 10;
