@@ -71,6 +71,7 @@ TEST(KeyScript, RefusesMalformedScriptsNamingWhatAndWhere)
     EXPECT_EQ(error_of("j<S-menu:4>"), "unknown key name <S-menu:4> at character 2");
     EXPECT_EQ(error_of("<>"), "unknown key name <> at character 1");
     EXPECT_EQ(error_of("<S-\nL>"), "unknown key name <S-\\x0aL> at character 1");  // still one line
+    EXPECT_EQ(error_of(std::string("<lt\0x>", 6)), "unknown key name <lt\\x00x> at character 1");
     for (const char* bad : {"<menu:>", "<menu:4x>", "<menu:99999999999>", "<menu: 4>"})
         EXPECT_EQ(error_of(bad).rfind("menu value is not a whole number in <menu:", 0), 0u) << bad;
 }

@@ -53,4 +53,9 @@ pdftoppm -png -r 80 -f 81 -l 81 -singlefile "$docs/booklet.pdf" "$docs/booklet_s
 # double-click, and a screenshot of it opened from disk in headless Chromium.
 "$build/tools/export/tev-export" --keys kx --html "$docs/ship.html"
 node "$root/tools/export/web/test/measure.mjs" "$docs/ship.html" "$docs/web_page.png"
+# The page beside tev: the start-up view and the overhead view, in a
+# 640x640 window as tev's, the panel folded away.
+"$build/tools/export/tev-export" --html "$steps/start_up.html"
+node "$root/tools/export/web/test/measure.mjs" "$steps/start_up.html" "$docs/page_start_up.png" 640x640 '#panel=0&highlight=0'
+node "$root/tools/export/web/test/measure.mjs" "$steps/start_up.html" "$docs/page_overhead.png" 640x640 '#panel=0&highlight=0&keys=o'
 ls -l "$docs"

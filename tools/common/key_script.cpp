@@ -47,7 +47,7 @@ static std::string shown_as(const std::string& item)
 static bool parse_bracketed(const std::string& item, ScriptStep& step, std::string& error)
 {
     const std::string shown = shown_as(item);
-    if (strcasecmp(item.c_str(), "lt") == 0) {
+    if (item.size() == 2 && strncasecmp(item.c_str(), "lt", 2) == 0) {  // a NUL inside is no "lt"
         step = {ScriptStep::key, '<', false};
         return true;
     }

@@ -196,6 +196,12 @@ Value gltf_value(const nlohmann::ordered_json& v)
         return Value(v.get<int>());
     if (v.is_number())
         return Value(v.get<double>());
+    if (v.is_object()) {
+        Value::Object members;
+        for (const auto& [key, member] : v.items())
+            members[key] = gltf_value(member);
+        return Value(std::move(members));
+    }
     Value::Array elements;
     for (const nlohmann::ordered_json& element : v)
         elements.push_back(gltf_value(element));
@@ -233,14 +239,15 @@ void GltfBuilder::add_asset()
         material({c.rgb[0], c.rgb[1], c.rgb[2]});
 }
 
-// The root node "ship", with the view the script left and the ship's facts
-// that the web page reads.
+// The root node "ship", with the view the script left (the counter and deck,
+// and the whole view state) and the ship's facts that the web page reads.
 int GltfBuilder::add_root()
 {
     return node("ship",
                 {{"kind", Value(std::string("ship"))},
-                 {"blocks_shown", Value(ship_.blocks_shown)},
-                 {"deck_shown", Value(ship_.deck_shown)},
+                 {"blocks_shown", Value(ship_.view.blocks_shown)},
+                 {"deck_shown", Value(ship_.view.deck_shown)},
+                 {"view_state", gltf_value(view_state_record(ship_.view))},
                  {"step_seconds", Value(step_seconds)},
                  {"block_count", Value(ship_block_count)},
                  {"counter_max", Value(block_total())},

@@ -35,19 +35,22 @@ const char help[] =
     "                       block by block, 0.25 s a step\n"
     "  --parts-list LIST    the blocks drawn, in construction order: .csv, or .json with\n"
     "                       counts per routine and per deck\n"
-    "  --web DIR            a web page that plays the construction in any browser:\n"
-    "                       DIR/index.html, DIR/ship.glb (every block of every deck,\n"
-    "                       with the animation), DIR/ship.js (the same model for the\n"
-    "                       page), the page's script and style sheet; the page starts\n"
-    "                       at the counter and deck the keys left. Open DIR/index.html\n"
+    "  --web DIR            the viewer as a web page, in any browser: DIR/index.html,\n"
+    "                       DIR/ship.glb (every block of every deck, the hull, target\n"
+    "                       and station, with the animation), DIR/ship.js (the same\n"
+    "                       model for the page), the page's script and style sheet;\n"
+    "                       the page starts on the view the keys left, camera and\n"
+    "                       all, and takes the viewer's keys. Open DIR/index.html\n"
     "                       from disk, or serve DIR with any static web server.\n"
     "  --html FILE          the same page as one self-contained FILE (.html), the model\n"
     "                       inside: open it from disk, send it, or serve it\n"
     "  --help               this text\n"
     "\n"
-    "Give --out, --parts-list or both, or --web, or --html. glTF has one node per\n"
-    "block (named after it, its facts in \"extras\"), nodes for the hull, upright\n"
-    "tubes, landing target and station, and one unlit material per palette colour.\n"
+    "Give --out, --parts-list or both, or --web, or --html. In glTF the root node\n"
+    "\"ship\" carries the viewer's whole view state after the keys in its \"extras\"\n"
+    "(view_state, each field by its name); one node per block (named after it, its\n"
+    "facts in \"extras\"), nodes for the hull, upright tubes, landing target and\n"
+    "station, and one unlit material per palette colour.\n"
     "The landing target is drawn in lines: glTF and OBJ keep them, STL and PLY hold\n"
     "surfaces only.\n"
     "\n"
@@ -139,14 +142,16 @@ int export_files(const Options& o, const std::vector<ScriptStep>& steps)
     return 0;
 }
 
-// The page (a site, or one file) and the whole ship for it: every deck, so
-// that the page can filter them, and the construction animation.
+// The page (a site, or one file) and the whole ship for it: every deck and
+// every part, so that the page can filter them and switch them on and off,
+// and the construction animation.
 int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
 {
     ModelRequest request;
     request.steps = steps;
     request.construction = true;
     request.all_decks = true;
+    request.all_parts = true;
     std::string glb, error;
     if (!ship_glb(request, glb, error))
         return failure(program, error);

@@ -12,6 +12,7 @@
 #include "ship/ship.h"
 #include "tools/common/key_script.h"
 #include "tools/gl_capture/gl_capture.h"
+#include "view/view_state.h"
 
 // What one part drew, sorted by colour.
 struct Geometry {
@@ -41,7 +42,7 @@ struct ModelPart {
 };
 
 struct ShipModel {
-    int blocks_shown = 0, deck_shown = 0;  // the view after the key script
+    ViewState view{};                       // the whole view after the key script
     bool construction = false;              // every block, with the upright tubes
     std::vector<ModelPart> parts;           // in drawing order
     int block_count() const;
@@ -54,6 +55,7 @@ struct ModelRequest {
     std::vector<ScriptStep> steps;
     bool construction = false;
     bool all_decks = false;
+    bool all_parts = false;  // ceilings, hull, target and station, whatever the script left
 };
 
 // Starts the program on the capture backend, replays the script and
@@ -65,6 +67,13 @@ ShipModel capture_ship(const ModelRequest& request);
 // order of the parts list's columns: position, name, routine, deck index and
 // number, bounds (x0, x1, y0, y1, z0, z1) and colour.
 nlohmann::ordered_json block_record(int position);
+
+// The view state's fields that decide the picture (all but the heads-up
+// text buffers), by their names in ViewState, as the web page reads them: ints
+// as numbers, floats as the double of their value; a float that is not
+// finite (a favourite-view file can give one) is left out, as JSON cannot
+// hold it.
+nlohmann::ordered_json view_state_record(const ViewState& view);
 
 // The palette name of a colour, or rgb_RRGGBB for one outside the palette.
 std::string colour_label(const gl_capture::Rgb& colour);

@@ -249,8 +249,8 @@ std::string json_parts_list(const ShipModel& model)
     for (const auto& [d, n] : per_deck)
         decks.push_back({{"deck_index", d}, {"deck_number", deck_number(d)}, {"blocks", n}});
     const nlohmann::ordered_json doc = {
-        {"blocks_shown", model.blocks_shown},
-        {"deck_shown", model.deck_shown},
+        {"blocks_shown", model.view.blocks_shown},
+        {"deck_shown", model.view.deck_shown},
         {"block_count", model.block_count()},
         {"blocks", blocks},
         {"per_routine", per_routine},

@@ -3,16 +3,27 @@
 // block and the block under the pointer, and the announcements for screen
 // readers. Every control runs a command of the command table (commands.js)
 // or sets the state through page.set; update() shows a new state.
-import { COMMANDS, command_named, command_of_key, key_label } from './commands.js';
-import { TOGGLES } from './state.js';
+import { COMMANDS, SILENT_KEYS, command_named, command_of_key, key_label } from './commands.js';
 
 const $ = (id) => document.getElementById(id);
+
+// The panel's check boxes: the view state's flags, then the page's toggles.
+// box         field
+const BOXES = [
+  ['earth',    'show_earth'],
+  ['ceilings', 'show_ceilings'],
+  ['hull',     'show_hull'],
+  ['station',  'show_station'],
+  ['target',   'show_target'],
+  ['highlight', null],
+  ['xray',     null],
+];
 
 export function create_controls(page) {
   bind_buttons(page);
   bind_inputs(page);
   bind_keys(page);
-  fill_help();
+  fill_help(page);
   return { update: (state, before) => update(page, state, before) };
 }
 
@@ -21,55 +32,67 @@ export function create_controls(page) {
 function bind_buttons(page) {
   for (const button of document.querySelectorAll('button[data-command]')) {
     const command = command_named(button.dataset.command);
-    const keys = command.keys.map(key_label);
+    const keys = command.shown.map(key_label);
     button.title = keys.length ? `${command.what} (${keys.join(', ')})` : command.what;
     if (!button.hasAttribute('aria-label') && !/\w/.test(button.textContent)) button.setAttribute('aria-label', command.what);
-    if (keys.length) button.setAttribute('aria-keyshortcuts', command.keys.map((k) => (k === ' ' ? 'Space' : k)).join(' '));
-    button.addEventListener('click', () => command.action(page));
+    if (keys.length) button.setAttribute('aria-keyshortcuts', command.shown.map((k) => (k === ' ' ? 'Space' : k)).join(' '));
+    button.addEventListener('click', () => command.action(page, false));
   }
 }
 
 function bind_inputs(page) {
   const { facts } = page;
   $('counter').max = facts.counter_max;
-  $('counter').addEventListener('input', (e) => page.set({ counter: Number(e.target.value) }));
+  $('counter').addEventListener('input', (e) => page.set({ view: { blocks_shown: Number(e.target.value) } }));
   const deck = $('deck');
   deck.add(new Option('all decks', facts.deck_count));
   for (let d = 0; d < facts.deck_count; d++)
     deck.add(new Option(`${d} (deck ${facts.top_deck_number - d})`, d));
-  deck.addEventListener('change', (e) => page.set({ deck: Number(e.target.value) }));
-  for (const name of TOGGLES) {
-    const box = $(`show-${name}`);
-    if (name in page.parts) box.parentElement.hidden = !page.parts[name];
-    box.addEventListener('change', (e) => page.set({ [name]: e.target.checked }));
-  }
+  deck.addEventListener('change', (e) => page.set({ view: { deck_shown: Number(e.target.value) } }));
+  for (const [box, field] of BOXES)
+    $(`show-${box}`).addEventListener('change', (e) => page.set(
+      field ? { view: { [field]: e.target.checked ? 1 : 0 } } : { toggles: { [box]: e.target.checked } }));
 }
 
-// The table's keys, from anywhere on the page; the view's own (orbit, pan,
-// zoom) only while it has the focus. A key that a focused control uses
-// itself (Space on a button, arrows on the slider, letters in the deck
-// list) stays with it.
+// The table's keys, from anywhere on the page; tev's special keys only
+// while the view has the focus. While it has, no key of tev reaches the
+// browser (F5 does not reload, q does nothing). A key that a focused
+// control uses itself (Space on a button, arrows on the slider, letters in
+// the deck list) stays with it.
 function bind_keys(page) {
   const view = $('view');
   window.addEventListener('keydown', (e) => {
     const command = command_of_key(e);
-    if (!command) return;
-    if (command.view_only && document.activeElement !== view) return;
+    const on_view = document.activeElement === view;
+    if (!command) {
+      if (on_view && SILENT_KEYS.includes(e.key) && !(e.ctrlKey || e.altKey || e.metaKey)) e.preventDefault();
+      return;
+    }
+    if (command.view_only && !on_view) return;
     if ($('help').open && command.name !== 'close') return;
     if (e.target.closest?.('button, select, input') && [' ', 'Enter'].includes(e.key)) return;
     if (e.target.closest?.('select') && command.name !== 'close') return;  // its letters pick options
-    command.action(page);
+    command.action(page, e.shiftKey);
     e.preventDefault();
   });
 }
 
-// The list of keys, made from the command table.
-function fill_help() {
+// The list of keys, made from the command table. Each key is a button as
+// well, which closes the list and runs its command: where there is no
+// keyboard (a phone), every command is a touch away.
+function fill_help(page) {
   const list = $('help-keys');
   for (const command of COMMANDS) {
     const row = list.insertRow();
-    const keys = command.keys.map(key_label).join(', ');
-    row.insertCell().textContent = keys || '(button)';
+    const keys = command.shown.map(key_label).join(', ');
+    const cell = row.insertCell();
+    if (['help', 'close'].includes(command.name)) {
+      cell.textContent = keys;
+    } else {
+      const button = cell.appendChild(document.createElement('button'));
+      button.textContent = keys || command.name.replace('_', ' ');
+      button.addEventListener('click', () => { show_help(false); command.action(page, false); });
+    }
     row.insertCell().textContent = command.what + (command.view_only ? ' (with the view focused)' : '');
   }
 }
@@ -82,32 +105,44 @@ export function show_help(open) {
 
 function update(page, state, before) {
   const { facts } = page;
-  $('counter').value = state.counter;
-  $('deck').value = state.deck;
-  $('hud').textContent = `dck ${state.deck} ${state.counter} blx`;
-  for (const name of TOGGLES) $(`show-${name}`).checked = state[name];
+  const { view, toggles } = state;
+  $('counter').value = view.blocks_shown;
+  $('deck').value = view.deck_shown;
+  $('hud').textContent = `dck ${view.deck_shown} ${view.blocks_shown} blx`;
+  for (const [box, field] of BOXES) $(`show-${box}`).checked = Boolean(field ? view[field] : toggles[box]);
   $('play').textContent = page.playing() ? 'pause' : 'play';
-  const newest = page.blocks[state.counter - 1];
+  const newest = page.blocks[view.blocks_shown - 1];
   $('newest').textContent = newest ? `newest: ${describe(newest, facts)}` : '';
-  const words = announcement(page, state, before);
+  fold_panel(toggles.panel);
+  const words = announcement(page, view, before?.view);
   if (words) $('announce').textContent = words;
 }
 
+// A hidden panel leaves only the button that shows it again over the view.
+function fold_panel(shown) {
+  $('panel').classList.toggle('folded', !shown);
+  $('panel-body').hidden = !shown;
+  const button = $('collapse');
+  button.setAttribute('aria-expanded', String(shown));
+  button.textContent = shown ? 'hide' : 'panel';
+}
+
 // What a screen reader is told of a change of counter or deck.
-function announcement(page, state, before) {
+function announcement(page, view, before) {
   const { facts } = page;
   const said = [];
   if (!before) return '';
-  if (state.counter !== before.counter) {
-    const block = page.blocks[state.counter - 1];
-    said.push(state.counter === 0 ? 'no blocks'
-            : block ? `block ${state.counter} of ${facts.block_count}: ${block_name(block)}, ` +
+  const counter = view.blocks_shown, deck = view.deck_shown;
+  if (counter !== before.blocks_shown) {
+    const block = page.blocks[counter - 1];
+    said.push(counter === 0 ? 'no blocks'
+            : block ? `block ${counter} of ${facts.block_count}: ${block_name(block)}, ` +
                       `deck ${facts.top_deck_number - block.deck_index} (index ${block.deck_index})`
             : `all ${facts.block_count} blocks`);
   }
-  if (state.deck !== before.deck)
-    said.push(state.deck === facts.deck_count ? 'all decks shown'
-            : `deck ${facts.top_deck_number - state.deck} (index ${state.deck}) shown`);
+  if (deck !== before.deck_shown)
+    said.push(deck === facts.deck_count ? 'all decks shown'
+            : `deck ${facts.top_deck_number - deck} (index ${deck}) shown`);
   return said.join('; ');
 }
 

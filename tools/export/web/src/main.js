@@ -1,9 +1,10 @@
 // Starts the page: the view, the model, the state and its link, the
 // controls, and a small hook through which a test (or a curious user, from
 // the console) reads the page's state and drives it.
-import { create_view, load_ship, draw, rules, pick, screen_point, reset_view, camera_of, set_camera }
-  from './scene.js';
-import { initial_state, changed, link_of, read_link, round } from './state.js';
+import { create_view, load_ship, draw, rules, pick, screen_point, distance_ahead } from './scene.js';
+import { initial_view, initial_toggles, link_of, read_link } from './state.js';
+import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
+import { follow_drags } from './pointer.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
 import { model_glb } from './model_source.js';
 
@@ -14,12 +15,12 @@ async function start() {
   const view = open_view();
   const ship = await read_model(view);
   const page = create_page(view, ship);
+  $('status').textContent = `${ship.blocks.length} blocks`;
   page.set_link(location.hash);
   page.loaded_ms = Math.round(performance.now());
   window.addEventListener('hashchange', () => page.set_link(location.hash));
   follow_pointer(view, ship, page);
   hook(view, ship, page);
-  $('status').textContent = `${ship.blocks.length} blocks`;
   document.body.dataset.loaded = 'true';
 }
 
@@ -43,87 +44,95 @@ async function read_model(view) {
   }
 }
 
-// The page's state and what acts on it: the commands call these.
-function create_page(view, ship) {
-  const facts = ship.facts;
-  let state = initial_state(facts), controls = null, snapped_camera = null;
+// The page's state, { view (tev's view state), toggles }, and what acts on
+// it: the commands call these.
+function create_page(view3d, ship) {
+  const facts = ship.facts, store = favourite_store();
+  let state = { view: initial_view(facts), toggles: initial_toggles() }, controls = null;
   const page = {
-    facts, blocks: ship.blocks, parts: ship.parts, loaded_ms: null,
+    facts, blocks: ship.blocks, loaded_ms: null,
     get state() { return state; },
+    // change: { view: some fields of the view state, toggles: some toggles }
     set(change) {
       const before = state;
-      state = changed(state, change, facts);
-      draw(view, ship, state);
+      state = { view: { ...state.view, ...change.view }, toggles: { ...state.toggles, ...change.toggles } };
+      draw(view3d, ship, drawn(state));
       controls.update(state, before);
-      write_link();
+      link.write();
     },
-    camera: camera_commands(view),
+    key: (key) => page.set({ view: keyboard(state.view, key, facts) ?? {} }),
+    special: (code, shift) => page.set({ view: special_key(state.view, code, shift, store) ?? {} }),
+    toggle: (name) => page.set({ toggles: { [name]: !state.toggles[name] } }),
+    // A link's fields, then its key script typed on top of them.
     set_link(fragment) {
-      const link = read_link(fragment, facts);
-      if (link.camera) set_camera(view, link.camera);
-      page.set(link.change);
+      const asked = read_link(fragment, facts, state.view, state.toggles);
+      if (asked.refused) say_status(`keys= ignored: ${asked.refused}`);
+      page.set({ view: run_key_script(asked.view, asked.steps, facts, store), toggles: asked.toggles });
     },
-    copy_link: () => copy_link(write_link),
-    toggle_panel,
+    copy_link: () => copy_link(link.write_now),
     help: show_help,
   };
-  const write_link = () => {
-    // The camera goes to what its link will say, unless it is there
-    // already; the orbit controls do not redraw for so small a move.
-    const camera = camera_of(view);
-    if (String(camera) !== String(snapped_camera)) {
-      set_camera(view, camera.map(round), view.at_home);
-      snapped_camera = camera_of(view);
-      view.render();
-    }
-    const fragment = `#${link_of(state, camera_of(view))}`;
+  const link = keep_link(() => `#${link_of(state.view, state.toggles)}`);
+  Object.assign(page, player(page));
+  controls = create_controls(page);
+  follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }),
+               (v) => distance_ahead(ship, v));
+  return page;
+}
+
+// What the frame draws: the view state and the page's toggles, in one.
+const drawn = (state) => ({ ...state.view, ...state.toggles });
+
+// The address follows the state, at most a few times a second: a held key
+// would otherwise rewrite it faster than the browser allows.
+function keep_link(fragment_of) {
+  let timer = null, last = 0;
+  const write_now = () => {
+    clearTimeout(timer);
+    timer = null;
+    last = performance.now();
+    const fragment = fragment_of();
     if (fragment !== location.hash) history.replaceState(null, '', fragment);
     return location.href;
   };
-  Object.assign(page, player(page));
-  controls = create_controls(page);
-  keep_camera_in_link(view, write_link);
-  return page;
+  const write = () => {
+    if (timer === null) timer = setTimeout(write_now, Math.max(0, last + 250 - performance.now()));
+  };
+  return { write, write_now };
 }
+
+// F6 and F5 keep one view per page in the browser's storage, as tev keeps
+// favview.sav: the same nine lines.
+function favourite_store() {
+  const key = `tev favourite view ${location.pathname}`;
+  return {
+    read: () => { try { return localStorage.getItem(key); } catch { return null; } },
+    write: (text) => { try { localStorage.setItem(key, text); } catch { say_status('the browser keeps no favourite view here'); } },
+  };
+}
+
+const say_status = (words) => { $('status').textContent = words; say(words); };
 
 // Plays the construction from where it is (from no blocks when it is
 // complete) at the model's pace, a block a step.
 function player(page) {
   let timer = null;
   const playing = () => timer !== null;
+  const counter = () => page.state.view.blocks_shown;
+  const set_counter = (n) => page.set({ view: { blocks_shown: n } });
   function play(on) {
     clearInterval(timer);
     timer = null;
     if (on) {
-      if (page.state.counter >= page.facts.counter_max) page.set({ counter: 0 });
+      if (counter() >= page.facts.counter_max) set_counter(0);
       timer = setInterval(() => {
-        if (page.state.counter + 1 >= page.facts.counter_max) play(false);
-        page.set({ counter: page.state.counter + 1 });
+        if (counter() + 1 >= page.facts.counter_max) play(false);
+        set_counter(Math.min(counter() + 1, page.facts.counter_max));
       }, (page.facts.step_seconds || 0.25) * 1000);
     }
     page.set({});
   }
   return { play, playing };
-}
-
-function camera_commands(view) {
-  const orbit = view.controls;
-  return {
-    reset: () => reset_view(view),
-    orbit: (left, up) => { view.at_home = false; orbit.rotateLeft(left); orbit.rotateUp(up); },
-    pan: (x, y) => { view.at_home = false; orbit.pan(x, y); },
-    zoom: (factor) => { view.at_home = false; orbit.dollyIn(factor); },
-  };
-}
-
-// The camera goes into the link once it has come to rest: a moving camera
-// would otherwise rewrite the address on every frame.
-function keep_camera_in_link(view, write_link) {
-  let timer = null;
-  view.controls.addEventListener('change', () => {
-    clearTimeout(timer);
-    timer = setTimeout(write_link, 300);
-  });
 }
 
 async function copy_link(write_link) {
@@ -137,47 +146,52 @@ async function copy_link(write_link) {
   say($('status').textContent);
 }
 
-function toggle_panel() {
-  const body = $('panel-body'), button = $('collapse');
-  body.hidden = !body.hidden;
-  button.setAttribute('aria-expanded', String(!body.hidden));
-  button.textContent = body.hidden ? 'panel' : 'hide';
-}
-
 function follow_pointer(view, ship, page) {
   let pointer = null;
   view.renderer.domElement.addEventListener('pointermove', (e) => {
     if (!pointer) requestAnimationFrame(() => {
-      name_picked(pick(view, ship, page.state, pointer.x, pointer.y), ship.facts);
+      name_picked(pick(view, ship, drawn(page.state), pointer.x, pointer.y), ship.facts);
       pointer = null;
     });
-    pointer = { x: e.offsetX, y: e.offsetY };
+    pointer = { x: e.clientX, y: e.clientY };
   });
 }
 
 // window.tev: what the scene shows, read back from its rules, and the
 // page's controls.
 function hook(view, ship, page) {
+  const is_view_field = new Set(VIEW_FIELDS.map((f) => f.name));
   const state = () => {
-    const rule = rules(ship, page.state);
-    const shown = ship.units.filter(rule.shown);
+    const { view: v, toggles } = page.state;
+    const rule = rules(ship, drawn(page.state));
+    const blocks_in = (wanted) => ship.units.filter((u) => u.kind === 'block' && wanted(u)).map((u) => u.block.position);
     return {
       loaded: true,
       loaded_ms: page.loaded_ms,
       block_nodes: ship.blocks.length,
-      ...page.state,
+      view: { ...v },
+      ...toggles,
       hud: $('hud').textContent,
-      visible: shown.filter((u) => u.kind === 'block').map((u) => u.block.position),
-      tubes_shown: shown.some((u) => u.kind === 'upright_tubes'),
+      visible: blocks_in(rule.shown),
+      marked: blocks_in(rule.newest),
+      tubes_shown: ship.units.some((u) => u.kind === 'upright_tubes' && rule.shown(u)),
       newest: $('newest').textContent,
+      status: $('status').textContent,
       link: location.hash,
     };
+  };
+  // set({ blocks_shown: 21, xray: true, ... }): view state fields and toggles.
+  const set = (change) => {
+    const split = { view: {}, toggles: {} };
+    for (const [name, value] of Object.entries(change)) split[is_view_field.has(name) ? 'view' : 'toggles'][name] = value;
+    page.set(split);
+    return state();
   };
   window.tev = {
     state,
     blocks: () => ship.blocks,
-    set: (change) => { page.set(change); return state(); },
-    pick: (x, y) => pick(view, ship, page.state, x, y)?.name ?? null,
+    set,
+    pick: (x, y) => pick(view, ship, drawn(page.state), x, y)?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
 }

@@ -1,14 +1,21 @@
-// The ship's scene: reading the exported model, drawing it unlit on black in
-// a few draw calls, showing and hiding its parts from the page's state, and
-// naming the block under a point of the canvas.
+// The frame, as tev draws it, from a view state with tev's field names and
+// the page's two toggles (highlight, xray): the projection and camera, the
+// Earth with the ship lifted into orbit beside it, the landing target in
+// wide lines, the ship and station in a few draw calls, and in overhead the
+// two heads-up lines. Colours go to the screen as the model gives them: no
+// lighting, tone mapping, colour conversion or antialiasing. Also: naming
+// the block under a point of the canvas, and where a block lies on it.
 import * as THREE from 'three';
 import { GLTFLoader } from 'three/examples/jsm/loaders/GLTFLoader.js';
-import { OrbitControls } from 'three/examples/jsm/controls/OrbitControls.js';
 import { merge_model, fill, nearest_unit } from './batch.js';
+import { frame_matrices } from './frame.js';
+import { create_earth } from './earth.js';
+import { create_heads_up } from './heads_up.js';
+import { create_wide_lines } from './wide_lines.js';
 
-// The model's optional parts, by the kind its nodes carry in their extras.
-export const PARTS = ['ceilings', 'hull', 'station', 'target'];
-const part_of_kind = { ceiling: 'ceilings', hull: 'hull', station: 'station', target: 'target' };
+// The model's optional parts, by the kind its nodes carry in their extras,
+// and the view state's switch of each.
+const SWITCH_OF_KIND = { ceiling: 'show_ceilings', hull: 'show_hull', station: 'show_station', target: 'show_target' };
 
 // The newest block's mark: a colour no palette colour is near, drawn over
 // everything, so that it shows where the block is even when it is hidden.
@@ -17,39 +24,32 @@ const HIGHLIGHT = new THREE.Color(0.5, 1, 0);
 export function create_view(container) {
   // Throws where the browser has no WebGL; the page says so.
   const renderer = new THREE.WebGLRenderer({ antialias: false, preserveDrawingBuffer: true });
-  // The palette's values go to the screen as they are, as the viewer's
-  // glColor does; the default sRGB encoding would brighten them.
   renderer.outputColorSpace = THREE.LinearSRGBColorSpace;
   renderer.setPixelRatio(window.devicePixelRatio);
   renderer.setClearColor(0x000000, 1);
   container.appendChild(renderer.domElement);
 
   const scene = new THREE.Scene();
-  const camera = new THREE.PerspectiveCamera(45, 1, 0.1, 1000);
-  const controls = new OrbitControls(camera, renderer.domElement);
-  const view = { renderer, scene, camera, controls, home: null };
+  scene.matrixWorldAutoUpdate = false;
+  // The matrices are tev's, set each frame; three.js's camera only carries them.
+  const camera = new THREE.Camera();
+  camera.matrixWorldAutoUpdate = false;
+  const ship_frame = new THREE.Group(), earth_frame = new THREE.Group();
+  scene.add(earth_frame, ship_frame);
+  const view = { renderer, scene, camera, ship_frame, earth_frame, drawn: null, ship: null };
   view.render = () => renderer.render(scene, camera);
-  controls.addEventListener('change', view.render);
-  // Until the user moves the camera, the view keeps the whole ship in the
-  // frame as the page's layout settles or the window changes shape.
-  controls.addEventListener('start', () => { view.at_home = false; });
 
-  const resize = () => {
-    const { clientWidth: w, clientHeight: h } = container;
-    renderer.setSize(w, h);
-    camera.aspect = w / Math.max(h, 1);
-    camera.updateProjectionMatrix();
-    if (view.at_home) reset_view(view);
-    view.render();
-  };
-  new ResizeObserver(resize).observe(container);
-  resize();
+  new ResizeObserver(() => {
+    renderer.setSize(container.clientWidth, container.clientHeight);
+    if (view.drawn) draw(view, view.ship, view.drawn);
+  }).observe(container);
+  renderer.setSize(container.clientWidth, container.clientHeight);
   return view;
 }
 
 // Reads the model (the bytes of a .glb) and merges its parts for drawing.
-// ship.facts are the ship's numbers from the root's extras; ship.blocks the
-// blocks' extras in construction order.
+// ship.facts are the root's extras; ship.blocks the blocks' extras in
+// construction order; ship.palette the model's colours by name.
 export async function load_ship(view, bytes) {
   const gltf = await new GLTFLoader().parseAsync(bytes, '');
   let root = null;
@@ -60,94 +60,92 @@ export async function load_ship(view, bytes) {
   gltf.scene.traverse((node) => {
     if (['block', 'upright_tubes'].includes(node.userData.kind)) node.scale.set(1, 1, 1);
   });
+  const palette = Object.fromEntries((gltf.parser.json.materials ?? []).map((m) =>
+    [m.name, m.pbrMetallicRoughness?.baseColorFactor?.slice(0, 3)]));
+  // glTF's y is up; the frame's matrices are in the ship's own frame, z up:
+  // ship (x, y, z) = glTF (X, -Z, Y).
+  gltf.scene.matrixAutoUpdate = false;
+  gltf.scene.matrix.set(1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 1);
   const { units, tris, lines } = merge_model(gltf.scene);
   const blocks = units.filter((u) => u.kind === 'block').map((u) => u.block)
     .sort((a, b) => a.position - b.position);
-  const ship = { facts: root.userData, blocks, units, merged: [tris, lines], parts: {} };
-  for (const part of PARTS) ship.parts[part] = units.some((u) => part_of_kind[u.kind] === part);
+  const ship = { facts: root.userData, blocks, units, merged: [tris, lines], palette, parts: {} };
+  for (const kind of Object.keys(SWITCH_OF_KIND)) ship.parts[kind] = units.some((u) => u.kind === kind);
   add_layers(view, ship);
-
-  const box = new THREE.Box3();
-  for (const unit of units) if (unit.block) box.union(unit.box);
-  view.home = box.getBoundingSphere(new THREE.Sphere());
-  reset_view(view);
+  ship.centre = units.filter((u) => u.block).reduce((box, u) => box.union(u.box), new THREE.Box3())
+    .getCenter(new THREE.Vector3());
+  view.ship = ship;
   return ship;
 }
 
-// The layers drawn: the shown parts; the other decks, faint (x-ray); the
-// newest block's mark over everything.
+const colour_named = (ship, name, fallback) => ship.palette[name] ?? fallback;
+
+// Earth, target, ship and station, in tev's order: the ship's layers are
+// the shown parts, the other decks faint (x-ray) and the newest block's
+// mark over everything; then the heads-up lines.
 function add_layers(view, ship) {
   const [tris, lines] = ship.merged;
   const layer = (material, order) => ({ 3: tris.layer(material, order), 2: lines.layer(material.line, order) });
+  // Of two surfaces at one depth the first drawn stays, as with tev's depth test.
   const basic = (options) => Object.assign(
-    new THREE.MeshBasicMaterial({ side: THREE.DoubleSide, ...options }),
-    { line: new THREE.LineBasicMaterial(options) });
+    new THREE.MeshBasicMaterial({ side: THREE.DoubleSide, depthFunc: THREE.LessDepth, ...options }),
+    { line: new THREE.LineBasicMaterial({ depthFunc: THREE.LessDepth, ...options }) });
   ship.layers = {
     shown: layer(basic({ vertexColors: true }), 0),
     faint: layer(basic({ vertexColors: true, transparent: true, opacity: 0.12, depthWrite: false }), 1),
     newest: layer(basic({ color: HIGHLIGHT, transparent: true, opacity: 0.6, depthTest: false,
                           depthWrite: false }), 2),
   };
-  for (const l of Object.values(ship.layers)) view.scene.add(l[3], l[2]);
+  const target = ship.units.filter((u) => u.kind === 'target');
+  ship.target = create_wide_lines(lines, target);
+  for (const l of Object.values(ship.layers)) view.ship_frame.add(l[3], l[2]);
+  view.ship_frame.add(ship.target);
+  ship.earth = create_earth(new THREE.Color(...colour_named(ship, 'light_blue', [0.4, 0.4, 1])));
+  view.earth_frame.add(ship.earth);
+  ship.heads_up = create_heads_up([colour_named(ship, 'pink', [1, 0.4, 0.4]),
+                                   colour_named(ship, 'light_green', [0.4, 1, 0.4])]);
+  view.scene.add(ship.heads_up);
 }
 
-// Looks at the whole ship from above, ahead and to one side, from where it
-// fits in the narrower of the view's two fields of view.
-export function reset_view(view) {
-  const { camera, controls, home } = view;
-  const half_vertical = THREE.MathUtils.degToRad(camera.fov / 2);
-  const half_horizontal = Math.atan(Math.tan(half_vertical) * camera.aspect);
-  const distance = home.radius / Math.sin(Math.min(half_vertical, half_horizontal)) * 1.05;
-  const direction = new THREE.Vector3(0.55, 0.75, 0.65).normalize();
-  camera.near = home.radius / 100;
-  camera.far = home.radius * 100;
-  camera.updateProjectionMatrix();
-  camera.position.copy(home.center).addScaledVector(direction, distance);
-  controls.target.copy(home.center);
-  controls.update();
-  view.at_home = true;
-}
-
-// The camera as six numbers: position, then the point it looks at.
-export function camera_of(view) {
-  return [...view.camera.position.toArray(), ...view.controls.target.toArray()];
-}
-
-export function set_camera(view, [px, py, pz, tx, ty, tz], at_home = false) {
-  view.camera.position.set(px, py, pz);
-  view.controls.target.set(tx, ty, tz);
-  view.controls.update();
-  view.at_home = at_home;
-}
-
-// What the state shows, unit by unit. A block p is shown while p < counter,
-// on the shown deck or on all; its ceiling with it while ceilings are on;
-// the upright tubes while the counter is at most the facts' last step with
-// them. The x-ray shows the other decks' built blocks; the newest block is
-// block counter - 1.
-export function rules(ship, state) {
+// What the view shows, unit by unit. A block p is shown while p <
+// blocks_shown, on the shown deck or on all; its ceiling with it while
+// ceilings are on; the upright tubes while the counter is at most the
+// facts' last step with them; the hull and station by their switches. The
+// target is drawn apart, in wide lines. The x-ray shows the other decks'
+// built blocks; the newest block is block blocks_shown - 1.
+export function rules(ship, view) {
   const { deck_count, last_step_with_upright_tubes } = ship.facts;
-  const built = (b) => b.position < state.counter;
-  const on_deck = (b) => state.deck === deck_count || b.deck_index === state.deck;
-  const part_on = (u) => u.kind === 'block' || state[part_of_kind[u.kind]];
+  const built = (b) => b.position < view.blocks_shown;
+  const on_deck = (b) => view.deck_shown === deck_count || b.deck_index === view.deck_shown;
+  const part_on = (u) => u.kind === 'block' || Boolean(view[SWITCH_OF_KIND[u.kind]]);
   const shown = (u) => u.block ? built(u.block) && on_deck(u.block) && part_on(u)
-                     : u.kind === 'upright_tubes' ? state.counter <= last_step_with_upright_tubes
-                     : state[part_of_kind[u.kind]];
-  const faint = (u) => state.xray && u.block && built(u.block) && !on_deck(u.block) && part_on(u);
-  const newest_block = state.highlight && shown_newest(ship, state);
+                     : u.kind === 'upright_tubes' ? view.blocks_shown <= last_step_with_upright_tubes
+                     : u.kind !== 'target' && part_on(u);
+  const faint = (u) => Boolean(view.xray) && u.block && built(u.block) && !on_deck(u.block) && part_on(u);
+  const newest_block = view.highlight && shown_newest(ship, view);
   const newest = (u) => u.kind === 'block' && u.block === newest_block;
   return { shown, faint, newest };
 }
 
-// The newest block, counter - 1, when it is built and on a shown deck.
-export function shown_newest(ship, state) {
-  const block = ship.blocks[state.counter - 1];
+// The newest block, blocks_shown - 1, when it is built and on a shown deck.
+export function shown_newest(ship, view) {
+  const block = ship.blocks[view.blocks_shown - 1];
   if (!block) return null;
-  return state.deck === ship.facts.deck_count || block.deck_index === state.deck ? block : null;
+  return view.deck_shown === ship.facts.deck_count || block.deck_index === view.deck_shown ? block : null;
 }
 
-// Brings the layers up to the state and draws a frame.
+// The drawing buffer's size in pixels, and the heads-up font's scale: a
+// whole number of pixels a font pixel, so that the lines keep to tev's
+// square as its 640 pixels grow (a screen of two pixels a point shows them
+// at twice the size; a square under 640 keeps them at one, as tev would).
+function buffer_of(view) {
+  const size = view.renderer.getDrawingBufferSize(new THREE.Vector2());
+  return { width: size.x, height: size.y, scale: Math.max(1, Math.round(Math.min(size.x, size.y) / 640)) };
+}
+
+// Brings the layers and the camera up to the view and draws a frame.
 export function draw(view, ship, state) {
+  view.drawn = state;
   const rule = rules(ship, state);
   for (const name of ['shown', 'faint', 'newest']) {
     const key = ship.units.map((u) => rule[name](u) ? 1 : 0).join('');
@@ -155,25 +153,69 @@ export function draw(view, ship, state) {
     ship.layers[name].key = key;
     fill(ship.layers[name], ship.merged, ship.units, rule[name]);
   }
+  const { width, height, scale } = buffer_of(view);
+  const frame = frame_matrices(state, width, height);
+  place_camera(view, ship, frame, state);
+  ship.target.visible = Boolean(state.show_target) && ship.target.count > 0;
+  ship.target.material.uniforms.buffer_size.value.set(width, height);
+  ship.heads_up.show(state, width, height, scale);
   view.render();
 }
 
-// The block drawn nearest the eye at canvas point (x, y), in CSS pixels;
-// null where no block is (or the hull, say, is in front).
+function place_camera(view, ship, frame, state) {
+  const { camera, ship_frame, earth_frame } = view;
+  camera.projectionMatrix.fromArray(frame.projection);
+  camera.projectionMatrixInverse.copy(camera.projectionMatrix).invert();
+  set_matrix(ship_frame, frame.ship_view);
+  set_matrix(earth_frame, frame.earth_view);
+  earth_frame.visible = Boolean(state.show_earth);
+  if (earth_frame.visible)
+    ship.earth.place(frame.eye, new THREE.Matrix4().fromArray(frame.projection)
+      .multiply(new THREE.Matrix4().fromArray(frame.earth_view)));
+  view.frame = frame;
+}
+
+function set_matrix(group, array) {
+  group.matrix.fromArray(array);
+  group.matrixWorld.copy(group.matrix);
+  for (const child of group.children) child.matrixWorld.copy(group.matrix);
+}
+
+// The ray through window point (x, y), in CSS pixels, in the ship's frame.
+function ray_at(view, x, y) {
+  const canvas = view.renderer.domElement.getBoundingClientRect();
+  const to_ship = new THREE.Matrix4().fromArray(view.frame.projection)
+    .multiply(new THREE.Matrix4().fromArray(view.frame.ship_view)).invert();
+  const ndc_x = ((x - canvas.left) / canvas.width) * 2 - 1, ndc_y = 1 - ((y - canvas.top) / canvas.height) * 2;
+  const near = new THREE.Vector3(ndc_x, ndc_y, -1).applyMatrix4(to_ship);
+  const far = new THREE.Vector3(ndc_x, ndc_y, 1).applyMatrix4(to_ship);
+  return new THREE.Ray(near, far.sub(near).normalize());
+}
+
+// The block drawn nearest the eye at window point (x, y) (a pointer
+// event's clientX, clientY); null where no
+// block is (or the hull, say, is in front). Only what is shown counts: the
+// faint decks of the x-ray are never picked.
 export function pick(view, ship, state, x, y) {
-  const canvas = view.renderer.domElement;
-  const ndc = new THREE.Vector2((x / canvas.clientWidth) * 2 - 1, 1 - (y / canvas.clientHeight) * 2);
-  const raycaster = new THREE.Raycaster();
-  raycaster.setFromCamera(ndc, view.camera);
-  const unit = nearest_unit(raycaster.ray, ship.merged[0], ship.units, rules(ship, state).shown);
+  if (!view.frame) return null;
+  const unit = nearest_unit(ray_at(view, x, y), ship.merged[0], ship.units, rules(ship, state).shown);
   return unit?.block ?? null;
 }
 
-// Where the centre of a block's box lies on the canvas, in CSS pixels.
+// Where the centre of a block's box lies in the window, in CSS pixels.
 export function screen_point(view, ship, name) {
   const unit = ship.units.find((u) => u.kind === 'block' && u.block.name === name);
-  if (!unit) return null;
-  const canvas = view.renderer.domElement;
-  const p = unit.box.getCenter(new THREE.Vector3()).project(view.camera);
-  return { x: (p.x + 1) / 2 * canvas.clientWidth, y: (1 - p.y) / 2 * canvas.clientHeight };
+  if (!unit || !view.frame) return null;
+  const canvas = view.renderer.domElement.getBoundingClientRect();
+  const to_clip = new THREE.Matrix4().fromArray(view.frame.projection)
+    .multiply(new THREE.Matrix4().fromArray(view.frame.ship_view));
+  const p = unit.box.getCenter(new THREE.Vector3()).applyMatrix4(to_clip);
+  return { x: canvas.left + (p.x + 1) / 2 * canvas.width, y: canvas.top + (1 - p.y) / 2 * canvas.height };
+}
+
+// How far ahead of the eye, along the heading, the ship's middle lies (at
+// least 10): what an orbit turns about.
+export function distance_ahead(ship, view) {
+  const a = view.view_angle * Math.PI / 180;
+  return Math.max(10, (ship.centre.x - view.cam_x) * Math.sin(a) + (ship.centre.y - view.cam_y) * Math.cos(a));
 }

@@ -1,80 +1,99 @@
-// The page's state (construction counter, deck filter, toggles), kept in
-// range by the ship's facts from the model, and its link: the address's
-// fragment, which holds the state and the camera, so that a link reopens
-// the same view. A fragment is read field by field; a field that is not
-// well formed and in range is ignored.
+// The page's state and its link. The state is tev's view state (viewer.js)
+// and the page's own toggles: the newest block's mark, the x-ray of the
+// other decks, and whether the panel is shown. The link is the address's
+// fragment: every field of the view state by its name in tev, the toggles,
+// and keys=SCRIPT, a key script typed after them; so a link reopens the
+// same view. A fragment is read field by field: a field that is malformed
+// or out of range is ignored, and so is a script that the parser refuses,
+// whole. The page's earlier fields (counter, deck, ceilings, hull, station,
+// target) still work; its earlier camera is ignored.
+import { VIEW_FIELDS, start_up_view, parse_key_script } from './viewer.js';
 
-// The toggles: the model's optional parts, then the newest block's mark
-// and the x-ray of the other decks.
-export const TOGGLES = ['ceilings', 'hull', 'station', 'target', 'highlight', 'xray'];
+export const TOGGLES = ['highlight', 'xray', 'panel'];
+export const initial_toggles = () => ({ highlight: true, xray: false, panel: true });
 
-export function initial_state(facts) {
-  return {
-    counter: whole(facts.blocks_shown, 0, facts.counter_max) ?? facts.counter_max,
-    deck: whole(facts.deck_shown, 0, facts.deck_count) ?? facts.deck_count,
-    ceilings: true, hull: true, station: true, target: true, highlight: true, xray: false,
-  };
+// The earlier fragment's fields, by the view state's fields they set.
+const EARLIER = { counter: 'blocks_shown', deck: 'deck_shown', ceilings: 'show_ceilings',
+                  hull: 'show_hull', station: 'show_station', target: 'show_target' };
+
+// The view the model was exported with (the view state in its root's
+// extras), field by field; a model without it gives tev's start-up view at
+// its counter and deck.
+export function initial_view(facts) {
+  const view = start_up_view(facts);
+  const exported = { blocks_shown: facts.blocks_shown, deck_shown: facts.deck_shown, ...facts.view_state };
+  for (const { name } of VIEW_FIELDS) {
+    const value = checked(name, exported[name], facts);
+    if (value !== null) view[name] = value;
+  }
+  return view;
 }
 
-// The state after a change, the counter and deck clamped to their ranges.
-export function changed(state, change, facts) {
-  const next = { ...state, ...change };
-  next.counter = clamp(next.counter, 0, facts.counter_max);
-  next.deck = clamp(next.deck, 0, facts.deck_count);
-  for (const name of TOGGLES) next[name] = Boolean(next[name]);
-  return next;
+// A value of a field, as tev can hold it, or null: the counter and the deck
+// in their ranges, the flags 0 or 1, a float finite in single precision.
+function checked(name, value, facts) {
+  if (typeof value !== 'number') return null;
+  if (FLOAT[name]) return Number.isFinite(Math.fround(value)) ? Math.fround(value) : null;
+  const top = name === 'blocks_shown' ? facts.counter_max : name === 'deck_shown' ? facts.deck_count : 1;
+  return Number.isInteger(value) && value >= 0 && value <= top ? value : null;
+}
+const FLOAT = Object.fromEntries(VIEW_FIELDS.map(({ name, float }) => [name, float]));
+
+// The fragment of a view and the toggles.
+export function link_of(view, toggles) {
+  const fields = new URLSearchParams();
+  for (const { name, float } of VIEW_FIELDS) fields.set(name, float ? shortest(view[name]) : String(view[name]));
+  for (const name of TOGGLES) fields.set(name, toggles[name] ? '1' : '0');
+  return fields.toString();
 }
 
-// The fragment for a state and a camera (position, then target).
-export function link_of(state, camera) {
-  const fields = { counter: state.counter, deck: state.deck };
-  for (const name of TOGGLES) fields[name] = state[name] ? 1 : 0;
-  fields.camera = camera.map(round).join(',');
-  return new URLSearchParams(fields).toString().replaceAll('%2C', ',');
+// The shortest decimal that reads back as the same single-precision float.
+export function shortest(x) {
+  for (let digits = 1; digits < 9; digits++) {
+    const text = String(Number(x.toPrecision(digits)));
+    if (Math.fround(Number(text)) === x) return text;
+  }
+  return String(Number(x.toPrecision(9)));
 }
 
-// The state change and camera a fragment asks for, leaving out every field
-// that is malformed or out of range: { change, camera (or null) }.
-export function read_link(fragment, facts) {
+// What a fragment asks for, on top of the view and toggles it is opened
+// on: { view, toggles, steps (the script's, or []), refused (why the
+// script was, or '') }.
+export function read_link(fragment, facts, view, toggles) {
   let fields;
   try {
     fields = new URLSearchParams(String(fragment).replace(/^#/, ''));
   } catch {
-    return { change: {}, camera: null };
+    return { view, toggles, steps: [], refused: '' };
   }
-  const change = {};
-  const counter = whole(text(fields.get('counter')), 0, facts.counter_max);
-  if (counter !== null) change.counter = counter;
-  const deck = whole(text(fields.get('deck')), 0, facts.deck_count);
-  if (deck !== null) change.deck = deck;
+  view = { ...view };
+  toggles = { ...toggles };
+  const number = (name) => read_number(fields.get(name), FLOAT[name]);
+  for (const [earlier, name] of Object.entries(EARLIER)) {
+    const value = checked(name, number(earlier), facts);
+    if (value !== null) view[name] = value;
+  }
+  for (const { name } of VIEW_FIELDS) {
+    const value = checked(name, number(name), facts);
+    if (value !== null) view[name] = value;
+  }
   for (const name of TOGGLES) {
     const value = fields.get(name);
-    if (value === '0' || value === '1') change[name] = value === '1';
+    if (value === '0' || value === '1') toggles[name] = value === '1';
   }
-  return { change, camera: camera_in(fields.get('camera')) };
+  let steps = [], refused = '';
+  if (fields.has('keys')) {
+    try {
+      steps = parse_key_script(fields.get('keys'));
+    } catch (error) {
+      refused = error.message;
+    }
+  }
+  return { view, toggles, steps, refused };
 }
 
-// Six finite numbers of moderate size, the position apart from the target.
-function camera_in(value) {
-  if (typeof value !== 'string' || value.length > 200) return null;
-  const parts = value.split(',');
-  if (parts.length !== 6 || !parts.every((p) => /^-?\d{1,6}(\.\d{1,8})?$/.test(p))) return null;
-  const numbers = parts.map(Number);
-  const apart = Math.hypot(numbers[0] - numbers[3], numbers[1] - numbers[4], numbers[2] - numbers[5]);
-  return apart > 1e-3 ? numbers : null;
-}
-
-// Camera coordinates go into links to 1/10000 of a unit; the page keeps its
-// camera at what its link says, so a reopened link draws the same picture.
-export const round = (n) => Math.round(n * 1e4) / 1e4;
-
-const text = (value) => (value !== null && /^\d{1,6}$/.test(value) ? Number(value) : null);
-
-// n if it is a whole number in [lo, hi], else null.
-function whole(n, lo, hi) {
-  return Number.isInteger(n) && n >= lo && n <= hi ? n : null;
-}
-
-function clamp(n, lo, hi) {
-  return Math.min(Math.max(Math.trunc(n) || 0, lo), hi);
+// A decimal number (a float's may have a fraction and an exponent), or null.
+function read_number(text, float) {
+  const form = float ? /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i : /^-?\d{1,10}$/;
+  return text !== null && text.length <= 40 && form.test(text) ? Number(text) : null;
 }

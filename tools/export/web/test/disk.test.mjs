@@ -41,10 +41,11 @@ test('the one file of the whole ship with hull and target, at most 1,500,000 byt
   assert.deepEqual(await shows_the_whole_ship(one_file), [pathToFileURL(one_file).href]);
 });
 
-test('a link into the one file opens at the view it names', async () => {
-  const page = await open_page(browser.context, `${pathToFileURL(one_file).href}#counter=21&deck=3&hull=0`);
-  const { hud, hull } = await page.evaluate(() => window.tev.state());
-  assert.deepEqual({ hud, hull }, { hud: 'dck 3 21 blx', hull: false });
+test('a link into the one file, in the earlier fields with a key script, opens at the view it names', async () => {
+  const page = await open_page(browser.context, `${pathToFileURL(one_file).href}#counter=21&deck=3&hull=0&keys=o`);
+  const { hud, view } = await page.evaluate(() => window.tev.state());
+  assert.deepEqual({ hud, hull: view.show_hull, perspective_mode: view.perspective_mode },
+                   { hud: 'dck 3 21 blx', hull: 0, perspective_mode: 0 });
   await page.close();
 });
 
