@@ -2,7 +2,6 @@
 
 #include <cairo-pdf.h>
 #include <librsvg/rsvg.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +17,7 @@
 #include "tools/snapshot/booklet_layout.h"
 #include "tools/snapshot/deck_plans.h"
 #include "tools/snapshot/highlight.h"
+#include "tools/snapshot/progress.h"
 #include "view/view_state.h"
 
 namespace {
@@ -394,14 +394,14 @@ std::string step_link(const std::string& address)
 bool draw_steps(const PictureRequest& pictures, Document& d, const std::vector<StepFacts>& steps,
                 const std::vector<PlanArt>& plans, const std::string& address, std::string& error)
 {
-    const char* end_of_line = isatty(fileno(stderr)) ? "\r" : "\n";
+    ProgressLine progress;
     NewestBlockMark mark;
     PictureRequest marked = pictures;
     marked.overlay = [&mark] { mark.draw(); };
     const int parent = d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Steps", d.next_page());
     keyboard('z', 0, 0);
     for (const StepFacts& s : steps) {
-        std::fprintf(stderr, "step %d of %d%s", s.step, ship_block_count, end_of_line);
+        progress.show("step", s.step, ship_block_count);
         keyboard('j', 0, 0);
         const Picture view = marked.draw();
         d.add_outline(parent, "Step " + std::to_string(s.step) + ": " + s.facts.name, d.next_page());
@@ -413,8 +413,6 @@ bool draw_steps(const PictureRequest& pictures, Document& d, const std::vector<S
         if (cairo_status(d.cr) != CAIRO_STATUS_SUCCESS)
             return false;
     }
-    if (*end_of_line == '\r')
-        std::fputc('\n', stderr);
     return true;
 }
 

@@ -1,22 +1,16 @@
 #include "tools/snapshot/picture_series.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 PictureSeries::PictureSeries(const PictureRequest& request, const std::string& dir, const char* stem,
                              const char* animation, const std::string& video)
     : dir_(dir), stem_(stem), animation_(animation), video_path_(video), transparent_(request.transparent),
-      // On a terminal the progress line is rewritten in place.
-      end_of_line_(isatty(fileno(stderr)) ? "\r" : "\n"), written_(request.written)
+      written_(request.written)
 {
 }
 
-PictureSeries::~PictureSeries()
-{
-    if (*end_of_line_ == '\r' && count_ > 0)
-        std::fputc('\n', stderr);
-}
+// Here, where the video writer is a complete type.
+PictureSeries::~PictureSeries() = default;
 
 bool PictureSeries::open(int size, int count, int video_frames_per_second, std::string& error)
 {
@@ -35,7 +29,7 @@ bool PictureSeries::open(int size, int count, int video_frames_per_second, std::
 bool PictureSeries::add(const Picture& picture, int delay, std::string& error)
 {
     const int n = added_;
-    std::fprintf(stderr, "%s %d of %d%s", stem_.c_str(), n, count_ - 1, end_of_line_);
+    progress_.show(stem_.c_str(), n, count_ - 1);
     char name[32];
     std::snprintf(name, sizeof name, "-%03d.png", n);
     const std::string path = dir_ + "/" + stem_ + name;

@@ -12,6 +12,7 @@
 #include "tools/common/picture.h"
 #include "tools/common/video.h"
 #include "tools/snapshot/picture_request.h"
+#include "tools/snapshot/progress.h"
 
 class PictureSeries {
 public:
@@ -33,7 +34,7 @@ private:
     std::string dir_, stem_, animation_, video_path_;
     bool transparent_;
     int count_ = 0, frames_per_second_ = 0;
-    const char* end_of_line_;
+    ProgressLine progress_;
     GifAnimation gif_;
     std::unique_ptr<VideoWriter> video_;
     OutputSet& written_;
