@@ -135,11 +135,11 @@ export function fill(layer, merged, units, wanted) {
   }
 }
 
-// The unit, among those for which shown(unit) holds, whose triangle is
-// nearest along the ray; null where the ray meets none. Units are tried in
-// the order their boxes meet the ray, and only while a box is nearer than
-// the best triangle so far.
-export function nearest_unit(ray, tris, units, shown) {
+// The nearest point along the ray on a triangle of a unit for which
+// shown(unit) holds and that kept(unit, point) keeps: { unit, point }, or
+// null where the ray meets none. Units are tried in the order their boxes
+// meet the ray, and only while a box is nearer than the best point so far.
+export function nearest_hit(ray, tris, units, shown, kept = () => true) {
   const candidates = [];
   const at = new THREE.Vector3();
   for (const unit of units) {
@@ -158,7 +158,7 @@ export function nearest_unit(ray, tris, units, shown) {
       c.fromBufferAttribute(tris.position, tris.full[i + 2]);
       if (!ray.intersectTriangle(a, b, c, false, hit)) continue;
       const d = hit.distanceTo(ray.origin);
-      if (d < best_distance) { best_distance = d; best = unit; }
+      if (d < best_distance && kept(unit, hit)) { best_distance = d; best = { unit, point: hit.clone() }; }
     }
   }
   return best;

@@ -22,16 +22,24 @@ const SPECIALS = SPECIAL_KEYS.map((s) => ({
   action: (p, shift) => p.special(s.code, shift),
 }));
 
+// Enter picks only while the view has the focus: elsewhere it presses
+// the focused control.
+const VIEW_ONLY = new Set(['measure_here']);
+
 // name          keys          what it does                                   action
 const PAGE = [
   ['play',       [' '],        'play or pause the construction',              (p) => p.play(!p.playing())],
   ['highlight',  ['G', 'g'],   'newest block marked or not',                  (p) => p.toggle('highlight')],
   ['xray',       ['R', 'r'],   'other decks faint (x-ray) or hidden',         (p) => p.toggle('xray')],
+  ['find',       ['/'],        'find a block by name',                        (p) => p.find()],
+  ['measure',    ['C', 'c'],   'measure: pick two points on the ship, or stop', (p) => p.measure(!p.measuring())],
+  ['measure_here', ['Enter'],  'while measuring, pick the point under the aim', (p) => p.pick_middle()],
   ['copy_link',  [],           'copy a link to this view',                    (p) => p.copy_link()],
   ['panel',      [],           'hide or show the panel',                      (p) => p.toggle('panel')],
   ['help',       ['?'],        'list the keys',                               (p) => p.help(true)],
-  ['close',      ['Escape'],   'close the list of keys (the page quits nothing)', (p) => p.help(false)],
-].map(([name, keys, what, action]) => ({ name, keys, shown: keys.slice(0, 1), view_only: false, what, action }));
+  ['close',      ['Escape'],   'close the list of keys, or stop measuring (the page quits nothing)',
+                                                                              (p) => p.help(false) || p.measure(false)],
+].map(([name, keys, what, action]) => ({ name, keys, shown: keys.slice(0, 1), view_only: VIEW_ONLY.has(name), what, action }));
 
 export const COMMANDS = [...LETTERS, ...SPECIALS, ...PAGE];
 const by_name = Object.fromEntries(COMMANDS.map((c) => [c.name, c]));

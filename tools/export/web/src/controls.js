@@ -70,6 +70,7 @@ function bind_keys(page) {
     }
     if (command.view_only && !on_view) return;
     if ($('help').open && command.name !== 'close') return;
+    if (e.target.matches?.('input[type=text]')) return;  // typed into the field, which keeps its own keys
     if (e.target.closest?.('button, select, input') && [' ', 'Enter'].includes(e.key)) return;
     if (e.target.closest?.('select') && command.name !== 'close') return;  // its letters pick options
     command.action(page, e.shiftKey);
@@ -97,10 +98,13 @@ function fill_help(page) {
   }
 }
 
+// Opens or closes the list; true where that changed it.
 export function show_help(open) {
   const help = $('help');
-  if (open && !help.open) help.showModal();
-  if (!open && help.open) help.close();
+  if (open === help.open) return false;
+  if (open) help.showModal();
+  else help.close();
+  return true;
 }
 
 function update(page, state, before) {

@@ -1,12 +1,16 @@
 // Starts the page: the view, the model, the state and its link, the
 // controls, and a small hook through which a test (or a curious user, from
 // the console) reads the page's state and drives it.
-import { create_view, load_ship, draw, rules, pick, screen_point, distance_ahead } from './scene.js';
+import { create_view, load_ship, draw, rules, pick, pick_point, screen_of, screen_point, distance_ahead } from './scene.js';
 import { initial_view, initial_toggles, link_of, read_link } from './state.js';
 import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
 import { follow_drags } from './pointer.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
 import { model_glb } from './model_source.js';
+import { create_cut, kept_by, section_field, section_of_link, section_text, extent_of, bind_section_controls }
+  from './section.js';
+import { bind_find } from './find.js';
+import { create_measure } from './measure.js';
 
 const $ = (id) => document.getElementById(id);
 const LOADING_PATIENCE_MS = 20000;
@@ -44,18 +48,22 @@ async function read_model(view) {
   }
 }
 
-// The page's state, { view (tev's view state), toggles }, and what acts on
-// it: the commands call these.
+// The page's state, { view (tev's view state), toggles, section (or
+// null) }, and what acts on it: the commands call these.
 function create_page(view3d, ship) {
   const facts = ship.facts, store = favourite_store();
-  let state = { view: initial_view(facts), toggles: initial_toggles() }, controls = null;
+  let state = { view: initial_view(facts), toggles: initial_toggles(), section: null }, controls = null;
+  const cut = create_cut(view3d, ship);
   const page = {
     facts, blocks: ship.blocks, loaded_ms: null,
     get state() { return state; },
-    // change: { view: some fields of the view state, toggles: some toggles }
+    // change: { view: some fields of the view state, toggles: some toggles,
+    // section: a section or null }
     set(change) {
       const before = state;
-      state = { view: { ...state.view, ...change.view }, toggles: { ...state.toggles, ...change.toggles } };
+      state = { view: { ...state.view, ...change.view }, toggles: { ...state.toggles, ...change.toggles },
+                section: change.section === undefined ? state.section : change.section };
+      cut(state.section, state.view.show_station);
       draw(view3d, ship, drawn(state));
       controls.update(state, before);
       link.write();
@@ -67,14 +75,15 @@ function create_page(view3d, ship) {
     set_link(fragment) {
       const asked = read_link(fragment, facts, state.view, state.toggles);
       if (asked.refused) say_status(`keys= ignored: ${asked.refused}`);
-      page.set({ view: run_key_script(asked.view, asked.steps, facts, store), toggles: asked.toggles });
+      page.set({ view: run_key_script(asked.view, asked.steps, facts, store), toggles: asked.toggles,
+                 section: section_of_link(fragment) });
     },
     copy_link: () => copy_link(link.write_now),
     help: show_help,
   };
-  const link = keep_link(() => `#${link_of(state.view, state.toggles)}`);
-  Object.assign(page, player(page));
-  controls = create_controls(page);
+  const link = keep_link(() => `#${link_of(state.view, state.toggles)}${section_field(state.section)}`);
+  Object.assign(page, player(page), finding_and_measuring(view3d, ship, page));
+  controls = with_section_and_figure(create_controls(page), page, ship);
   follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }),
                (v) => distance_ahead(ship, v));
   return page;
@@ -82,6 +91,22 @@ function create_page(view3d, ship) {
 
 // What the frame draws: the view state and the page's toggles, in one.
 const drawn = (state) => ({ ...state.view, ...state.toggles });
+
+// The panel's section controls follow the state with the rest of the
+// panel, and the measured line's label follows the frame.
+function with_section_and_figure(controls, page, ship) {
+  const show = bind_section_controls(page, extent_of(ship.blocks));
+  return { update: (state, before) => { controls.update(state, before); show(state.section); page.measured(); } };
+}
+
+// Find a block, and measure: the page's find(), measure(on), measuring(),
+// pick_middle() and measured() (which follows a new frame).
+function finding_and_measuring(view3d, ship, page) {
+  const picked = (x, y) => pick_point(view3d, ship, drawn(page.state), x, y, kept_by(page.state.section));
+  const m = create_measure(view3d.renderer.domElement, picked, (point) => screen_of(view3d, point), say);
+  return { find: bind_find(page, say), measure: m.measure, measuring: m.measuring, pick_middle: m.pick_middle,
+           measured: m.update };
+}
 
 // The address follows the state, at most a few times a second: a held key
 // would otherwise rewrite it faster than the browser allows.
@@ -150,7 +175,7 @@ function follow_pointer(view, ship, page) {
   let pointer = null;
   view.renderer.domElement.addEventListener('pointermove', (e) => {
     if (!pointer) requestAnimationFrame(() => {
-      name_picked(pick(view, ship, drawn(page.state), pointer.x, pointer.y), ship.facts);
+      name_picked(pick(view, ship, drawn(page.state), pointer.x, pointer.y, kept_by(page.state.section)), ship.facts);
       pointer = null;
     });
     pointer = { x: e.clientX, y: e.clientY };
@@ -171,6 +196,7 @@ function hook(view, ship, page) {
       block_nodes: ship.blocks.length,
       view: { ...v },
       ...toggles,
+      section: page.state.section && section_text(page.state.section),
       hud: $('hud').textContent,
       visible: blocks_in(rule.shown),
       marked: blocks_in(rule.newest),
@@ -191,7 +217,7 @@ function hook(view, ship, page) {
     state,
     blocks: () => ship.blocks,
     set,
-    pick: (x, y) => pick(view, ship, drawn(page.state), x, y)?.name ?? null,
+    pick: (x, y) => pick(view, ship, drawn(page.state), x, y, kept_by(page.state.section))?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
 }

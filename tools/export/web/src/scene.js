@@ -7,7 +7,7 @@
 // the block under a point of the canvas, and where a block lies on it.
 import * as THREE from 'three';
 import { GLTFLoader } from 'three/examples/jsm/loaders/GLTFLoader.js';
-import { merge_model, fill, nearest_unit } from './batch.js';
+import { merge_model, fill, nearest_hit } from './batch.js';
 import { frame_matrices } from './frame.js';
 import { create_earth } from './earth.js';
 import { create_heads_up } from './heads_up.js';
@@ -192,25 +192,38 @@ function ray_at(view, x, y) {
   return new THREE.Ray(near, far.sub(near).normalize());
 }
 
-// The block drawn nearest the eye at window point (x, y) (a pointer
-// event's clientX, clientY); null where no
-// block is (or the hull, say, is in front). Only what is shown counts: the
-// faint decks of the x-ray are never picked.
-export function pick(view, ship, state, x, y) {
+// The point drawn nearest the eye at window point (x, y) (a pointer
+// event's clientX, clientY), in the ship's frame, and its unit: { unit,
+// point }, or null where nothing is drawn. Only what is shown counts, and
+// of that what kept(unit, point) keeps (a section leaves out what it cuts):
+// the faint decks of the x-ray are never picked.
+export function pick_point(view, ship, state, x, y, kept) {
   if (!view.frame) return null;
-  const unit = nearest_unit(ray_at(view, x, y), ship.merged[0], ship.units, rules(ship, state).shown);
-  return unit?.block ?? null;
+  return nearest_hit(ray_at(view, x, y), ship.merged[0], ship.units, rules(ship, state).shown, kept);
+}
+
+// The block drawn nearest the eye at window point (x, y); null where no
+// block is (or the hull, say, is in front).
+export function pick(view, ship, state, x, y, kept) {
+  return pick_point(view, ship, state, x, y, kept)?.unit.block ?? null;
+}
+
+// Where a point of the ship's frame lies in the window, in CSS pixels;
+// null for a point behind the eye.
+export function screen_of(view, point) {
+  const canvas = view.renderer.domElement.getBoundingClientRect();
+  const to_clip = new THREE.Matrix4().fromArray(view.frame.projection)
+    .multiply(new THREE.Matrix4().fromArray(view.frame.ship_view));
+  const p = new THREE.Vector4(point.x, point.y, point.z, 1).applyMatrix4(to_clip);
+  if (p.w <= 0) return null;
+  return { x: canvas.left + (p.x / p.w + 1) / 2 * canvas.width, y: canvas.top + (1 - p.y / p.w) / 2 * canvas.height };
 }
 
 // Where the centre of a block's box lies in the window, in CSS pixels.
 export function screen_point(view, ship, name) {
   const unit = ship.units.find((u) => u.kind === 'block' && u.block.name === name);
   if (!unit || !view.frame) return null;
-  const canvas = view.renderer.domElement.getBoundingClientRect();
-  const to_clip = new THREE.Matrix4().fromArray(view.frame.projection)
-    .multiply(new THREE.Matrix4().fromArray(view.frame.ship_view));
-  const p = unit.box.getCenter(new THREE.Vector3()).applyMatrix4(to_clip);
-  return { x: canvas.left + (p.x + 1) / 2 * canvas.width, y: canvas.top + (1 - p.y) / 2 * canvas.height };
+  return screen_of(view, unit.box.getCenter(new THREE.Vector3()));
 }
 
 // How far ahead of the eye, along the heading, the ship's middle lies (at
