@@ -18,6 +18,7 @@
 #include "tools/snapshot/deck_plans.h"
 #include "tools/snapshot/highlight.h"
 #include "tools/snapshot/progress.h"
+#include "tools/snapshot/section.h"
 #include "view/view_state.h"
 
 namespace {
@@ -175,6 +176,8 @@ bool render_plan(PlanArt& art, std::string& error)
 
 bool draw_plans(const PictureRequest& pictures, std::vector<PlanArt>& plans, std::string& error)
 {
+    // A plan is a deck's own section: whole, whatever cuts the views.
+    const ShipSection whole(std::nullopt);
     plans = std::vector<PlanArt>(deck_count);
     for (int deck = 0; deck < deck_count; ++deck)
         if (!draw_deck_plan(pictures, deck, plans[size_t(deck)].drawing, error) ||

@@ -24,6 +24,7 @@
 #include "tools/snapshot/highlight.h"
 #include "tools/snapshot/offscreen.h"
 #include "tools/snapshot/picture_series.h"
+#include "tools/snapshot/section.h"
 #include "tools/snapshot/turntable.h"
 #include "tools/snapshot/vector_output.h"
 
@@ -32,14 +33,15 @@ namespace {
 const char program[] = "tev-snapshot";
 
 const char usage[] =
-    "usage: tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight] --out FILE\n"
+    "usage: tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight]\n"
+    "                    [--section PLANE] --out FILE\n"
     "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight]\n"
-    "                    [--video FILE] --construction DIR\n"
+    "                    [--section PLANE] [--video FILE] --construction DIR\n"
     "       tev-snapshot [--keys SCRIPT] [--size N] [--transparent] [--highlight]\n"
-    "                    [--video FILE] --turntable DIR\n"
+    "                    [--section PLANE] [--video FILE] --turntable DIR\n"
     "       tev-snapshot [--size N] [--transparent] --deck-plans DIR\n"
     "       tev-snapshot [--keys SCRIPT] [--size N] [--paper a4|letter] [--link URL]\n"
-    "                    --booklet FILE.pdf\n"
+    "                    [--section PLANE] --booklet FILE.pdf\n"
     "       tev-snapshot --help\n";
 
 const char help[] =
@@ -77,6 +79,10 @@ const char help[] =
     "                       graphics: no background)\n"
     "  --highlight          outline the block that the last construction step added,\n"
     "                       in purple, over everything else\n"
+    "  --section PLANE      cut the ship at a plane and keep one side of it: PLANE is\n"
+    "                       AXIS<V or AXIS>V, AXIS x (along the ship), y (across)\n"
+    "                       or z (up) and V a number of ship units; the Earth,\n"
+    "                       the station and the target are not cut\n"
     "  --video FILE         with --construction or --turntable: the same pictures as\n"
     "                       a video, FILE.mp4 (H.264) or FILE.webm (VP9); a step\n"
     "                       lasts 0.25 s and the last 3 s, a turn 14.4 s\n"
@@ -97,6 +103,7 @@ const char examples[] =
     "  tev-snapshot --keys 'ot' --highlight --video build.mp4 --construction build/\n"
     "  tev-snapshot --keys 'wfkx' --turntable turn/ --video turn.webm\n"
     "  tev-snapshot --keys 'ot' --out overhead.svg\n"
+    "  tev-snapshot --keys 'wf' --section 'y<0' --out inside.png\n"
     "  tev-snapshot --size 1024 --deck-plans plans/\n"
     "  tev-snapshot --keys 'ot' --booklet ship.pdf --link https://example.org/ship.html\n";
 
@@ -110,6 +117,7 @@ struct Options {
     std::string keys, out, construction, deck_plans, turntable, video, booklet, paper, link;
     int size = 640;
     bool transparent = false, highlight = false;
+    std::optional<SectionPlane> section;
 };
 
 // "" or what is wrong with the value of --size.
@@ -122,6 +130,15 @@ std::string parse_size(const char* text, int& size)
         return std::string("--size wants a whole number from 1 to 16384, not '") + text + "'";
     size = int(n);
     return "";
+}
+
+std::string parse_section(const char* text, std::optional<SectionPlane>& section)
+{
+    SectionPlane plane;
+    const std::string wrong = parse_section_plane(text, plane);
+    if (wrong.empty())
+        section = plane;
+    return wrong;
 }
 
 void print_help()
@@ -166,6 +183,8 @@ std::string check(const Options& o)
         return "--out " + o.out + ": the picture's name must end in .png, .svg, .pdf or .eps";
     if (!o.deck_plans.empty() && !o.keys.empty())
         return "--deck-plans sets its own view and takes no --keys";
+    if (!o.deck_plans.empty() && o.section)
+        return "--deck-plans draws whole decks and takes no --section";
     if (!o.deck_plans.empty() && o.highlight)
         return "--deck-plans marks no block and takes no --highlight";
     if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
@@ -191,6 +210,7 @@ ToolCommandLine command_line(Options& o)
                 {"booklet",      &o.booklet},
                 {"paper",        &o.paper},
                 {"link",         &o.link},
+                {"section",      nullptr,           nullptr,     [&o](const char* v) { return parse_section(v, o.section); }},
             },
             print_help, [&o] { return check(o); }};
 }
@@ -236,6 +256,7 @@ int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptS
     OffscreenFrame frame;
     if (!frame.create(o.size, error))
         return failure(program, error);
+    const ShipSection section(o.section);
     OutputSet written;
     PictureRequest request{frame, o.transparent, nullptr, written};
     std::optional<NewestBlockMark> mark;
