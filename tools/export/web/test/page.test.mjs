@@ -1,14 +1,15 @@
 // The page tev-export --web writes, in headless Chromium:
-//   node test/page.test.mjs SITE_DIR VIEWER_OVERHEAD.png SCREENSHOT.png
+//   node test/page.test.mjs SITE_DIR VIEWER_OVERHEAD.png SCREENSHOT.png PARTS.csv
 // SITE_DIR holds the whole ship with the script's counter 140 and all decks;
-// VIEWER_OVERHEAD.png is tev-snapshot's overhead picture of it.
+// VIEWER_OVERHEAD.png is tev-snapshot's overhead picture of it, PARTS.csv
+// tev-export's parts list of it.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import { serve, open_browser, open_page } from './browser.mjs';
 
-const [site, overhead, screenshot] = process.argv.slice(2);
+const [site, overhead, screenshot, parts] = process.argv.slice(2);
 const require_resolve = createRequire(import.meta.url).resolve;
 let server, browser, page;
 
@@ -176,14 +177,17 @@ test('malformed or hostile fragment fields are ignored one by one, and a refused
   const fragments = ['#counter=999&deck=-1&hull=yes&ceilings=0&camera=1,2,3&cam_x=1e99&zoom=NaN',
                      '#counter=1e2&deck=3.5&show_ceilings=0&xray=<img src=x onerror=alert(1)>&camera=NaN,0,0,0,0,0',
                      '#%E0%A4%A&&&=&counter&ceilings=0&camera=1,1,1,1,1,1&blocks_shown=141&perspective_mode=2',
-                     '#show_ceilings=0&keys=jj<F6>', '#show_ceilings=0&keys=<Lef>t'];
+                     '#show_ceilings=0&keys=jj<F6>', '#show_ceilings=0&keys=<Lef>t',
+                     ...['w<0', 'x<', 'x<abc', 'x=5', 'x<nan', 'x<1e999', '', 'x<0x10', 'x<1<2', '<img src=x>']
+                       .map((plane) => `#show_ceilings=0&section=${encodeURIComponent(plane)}`)];
   const plain = await open_page(browser.context, server.url);
   const start = await plain.evaluate(() => window.tev.state().view);
   await plain.close();
   for (const fragment of fragments) {
     const p = await open_page(browser.context, server.url + fragment);
     const s = await p.evaluate(() => window.tev.state());
-    assert.deepEqual({ ...s.view, xray: s.xray }, { ...start, show_ceilings: 0, xray: false }, fragment);
+    assert.deepEqual({ ...s.view, xray: s.xray, section: s.section }, { ...start, show_ceilings: 0, xray: false, section: null },
+                     fragment);
     assert.deepEqual(p.errors, [], fragment);
     if (fragment.includes('keys=')) assert.match(s.status, /^keys= ignored: (the script would overwrite|unknown key name)/);
     await p.close();
@@ -292,6 +296,79 @@ test('from deck 3 "#deck=17" leaves deck 3; a pick under x-ray is null or on the
   await page.evaluate(() => window.tev.set({ blocks_shown: 140, highlight: true }));
 });
 
+test('a block found by name, by keys or by a click in the list, gives the counter and deck of the parts list', async () => {
+  const rows = fs.readFileSync(parts, 'utf8').trim().split('\n').map((line) => line.split(','));
+  const column = Object.fromEntries(rows[0].map((name, i) => [name, i]));
+  const listed = (name) => {
+    const row = rows.find((r) => r[column.name] === name);
+    return { counter: Number(row[column.position]) + 1, deck: Number(row[column.deck_index]) };
+  };
+  const chosen = async () => {
+    const s = await state();
+    return { counter: s.view.blocks_shown, deck: s.view.deck_shown, marked: s.marked, highlight: s.highlight };
+  };
+  const field = page.locator('#find');
+  await page.evaluate(() => window.tev.set({ highlight: false }));
+  await page.keyboard.press('/');
+  await page.keyboard.type('cq19');
+  const options = await page.$$eval('#find-list [role=option]', (all) => all.map((o) => o.textContent));
+  assert.ok(options.length > 2 && options.every((o) => /^BL_cq19_\d+ · deck 19 · step \d+$/.test(o)), options.join('; '));
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('ArrowDown');
+  const active = await field.getAttribute('aria-activedescendant');
+  assert.equal(await page.$eval(`#${active}`, (o) => o.getAttribute('aria-selected')), 'true');
+  const second = options[1].split(' ')[0];
+  await page.keyboard.press('Enter');
+  const expected = listed(second);
+  assert.deepEqual(await chosen(), { ...expected, marked: [expected.counter - 1], highlight: true });
+  assert.equal(await field.getAttribute('aria-expanded'), 'false');
+  assert.match(await page.textContent('#announce'), new RegExp(`^found ${second}: block ${expected.counter} of 139, deck 19`));
+
+  await field.fill('');
+  await field.pressSequentially('SHbrid');
+  await page.click('#find-list [role=option] >> nth=0');
+  const bridge = listed('BL_shbridge');
+  assert.deepEqual(await chosen(), { ...bridge, marked: [bridge.counter - 1], highlight: true });
+  await field.pressSequentially('x');  // no name holds it: no list
+  assert.equal(await field.getAttribute('aria-expanded'), 'false');
+  await field.fill('BL_');
+  assert.equal(await field.getAttribute('aria-expanded'), 'true');
+  await page.keyboard.press('Escape');
+  assert.equal(await field.getAttribute('aria-expanded'), 'false');
+  await page.keyboard.press('Escape');
+  assert.equal(await field.inputValue(), '');
+  await page.evaluate(() => window.tev.set({ blocks_shown: 140, deck_shown: 16 }));
+});
+
+test('two clicks on the floor of one deck overhead measure its horizontal distance, to a pixel\'s worth', async () => {
+  const p = await open_page(browser.context, `${server.url}#keys=${encodeURIComponent('ot<S-PageDown><S-PageDown>nnnnnnnnnnnn')}`);
+  const words = () => p.textContent('#announce');
+  await p.click('#measure');
+  assert.equal(await p.getAttribute('#measure', 'aria-pressed'), 'true');
+  const [a, b] = await p.evaluate(() => ['BL_corr18_00', 'BL_corr18_02'].map((name) => window.tev.screen_point(name)));
+  await p.mouse.click(a.x, a.y);
+  assert.match(await words(), /^first point x [\d.-]+, y [\d.-]+, z 10\.\d; pick the second$/);
+  await p.mouse.click(b.x, b.y);
+  const { view } = await p.evaluate(() => window.tev.state());
+  const canvas = await p.$eval('#view canvas', (c) => c.getBoundingClientRect());
+  const pixel = 2 * view.zoom / Math.min(canvas.width, canvas.height);
+  const expected = Math.hypot(b.x - a.x, b.y - a.y) * pixel;
+  const m = /^distance ([\d.]+) \(x ([\d.-]+), y ([\d.-]+), z 0\.0\) ship units$/.exec(await words());
+  assert.ok(m, await words());
+  assert.ok(Math.abs(Number(m[1]) - expected) <= pixel + 0.05, `${m[1]} for ${expected.toFixed(2)}, a pixel ${pixel}`);
+  assert.ok(Math.abs(Math.hypot(Number(m[2]), Number(m[3])) - Number(m[1])) <= 0.1, m[0]);
+  assert.equal(await p.isVisible('#measure-figure'), true);
+  await p.keyboard.press('Escape');
+  assert.deepEqual([await p.getAttribute('#measure', 'aria-pressed'), await words(), await p.isVisible('#measure-figure')],
+                   ['false', 'measuring ended', false]);
+  // By keys: C, then Enter on the view picks the point at its middle.
+  await press_on_view(p, ['c', 'Enter']);
+  assert.match(await words(), /^first point /);
+  await p.close();
+});
+
 // Runs axe-core in a page and lists its violations, one line each.
 async function accessibility_faults(p) {
   await p.addScriptTag({ path: require_resolve('axe-core/axe.min.js') });
@@ -299,8 +376,14 @@ async function accessibility_faults(p) {
   return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
 }
 
-test('axe-core finds no fault on a desktop and on a phone, where the whole ship fits above the panel', async () => {
+test('axe-core finds no fault on a desktop, with the list of found blocks open, and on a phone, where the whole ship fits above the panel',
+     async () => {
+  await page.fill('#find', 'BL_cq');
+  await page.press('#find', 'ArrowDown');
+  await page.selectOption('#section-axis', 'x');
   assert.deepEqual(await accessibility_faults(page), []);
+  await page.press('#find', 'Escape');
+  await page.selectOption('#section-axis', '');
   const phone = await open_page(browser.context, server.url, { width: 390, height: 844 });
   assert.deepEqual(await accessibility_faults(phone), []);
 

@@ -19,15 +19,18 @@ const CHANNEL = 48;
 // the second line's raster position is 64 rows down, its descenders 7 below.
 const HEADS_UP_ROWS = 80;
 
-// name                      keys                                           share that may differ
+// A section cuts the ship alone: the station, at y < 0, stays whole.
+// name                      keys                                           share that may differ, section
 const SCRIPTS = [
   ['start-up',               '',                                            0.001],
   ['far clip, turned',       'MSSSs<Up><Up>',                               0.001],
   ['tilted, hull, target',   'kx<Insert><Insert><S-Right><S-Right><Home>',  0.001],
   ['world view off: black',  'w',                                           0.001],
+  ['cut along, from ahead',  `e${'<S-Right>'.repeat(8)}`,                   0.001,  'y>0'],
   ['overhead',               'o',                                           0.0025],
   ['overhead deck 3 step 21', 'onnnnnnnnnnnnnzjjjjjjjjjjjjjjjjjjjjjkx',    0.0025],
   ['overhead zoomed, moved', 'o<S-PageDown><S-PageDown>x<Left><S-Down>DD',  0.0025],
+  ['overhead, cut',          'otk',                                         0.0025, 'z<21.5'],
 ];
 
 let server, browser;
@@ -79,11 +82,12 @@ const file_name = (name) => name.replace(/[^a-z0-9]+/gi, '-');
 
 test('the page\'s canvas after each key script matches tev-snapshot\'s picture', async () => {
   const report = [];
-  for (const [name, keys, share] of SCRIPTS) {
+  for (const [name, keys, share, section] of SCRIPTS) {
     const theirs_file = path.join(out, `${file_name(name)}-tev.png`);
-    execFileSync(snapshot, ['--keys', keys, '--size', String(SIZE), '--out', theirs_file]);
-    const page = await open_page(browser.context,
-                                 `${server.url}#panel=0&highlight=0&keys=${encodeURIComponent(keys)}`);
+    const cut = section ? ['--section', section] : [];
+    execFileSync(snapshot, ['--keys', keys, ...cut, '--size', String(SIZE), '--out', theirs_file]);
+    const page = await open_page(browser.context, `${server.url}#panel=0&highlight=0&keys=${encodeURIComponent(keys)}` +
+                                                  (section ? `&section=${encodeURIComponent(section)}` : ''));
     const ours = Buffer.from((await page.evaluate(() => document.querySelector('#view canvas').toDataURL()))
       .split(',')[1], 'base64');
     fs.writeFileSync(path.join(out, `${file_name(name)}-page.png`), ours);
@@ -94,7 +98,7 @@ test('the page\'s canvas after each key script matches tev-snapshot\'s picture',
     const r = await browser.context.pages()[0].evaluate(compare, [data_url(ours), data_url(fs.readFileSync(theirs_file)),
                                                                 !perspective_mode, CHANNEL, HEADS_UP_ROWS]);
     assert.deepEqual(r.size, [SIZE, SIZE, SIZE, SIZE], name);
-    const line = `${name} (keys "${keys}"): ${r.differ} of ${r.counted} pixels differ by more than ${CHANNEL} ` +
+    const line = `${name} (keys "${keys}"${section ? `, section ${section}` : ''}): ${r.differ} of ${r.counted} pixels differ by more than ${CHANNEL} ` +
       `(${(100 * r.differ / r.counted).toFixed(3)}%, at most ${100 * share}%)` +
       (perspective_mode ? '' : `; heads-up: ${r.text_same} of tev's ${r.text_theirs} text pixels alike`);
     report.push(line);
