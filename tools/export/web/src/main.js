@@ -95,7 +95,7 @@ const drawn = (state) => ({ ...state.view, ...state.toggles });
 // The panel's section controls follow the state with the rest of the
 // panel, and the measured line's label follows the frame.
 function with_section_and_figure(controls, page, ship) {
-  const show = bind_section_controls(page, extent_of(ship.blocks));
+  const show = bind_section_controls(page, extent_of(ship));
   return { update: (state, before) => { controls.update(state, before); show(state.section); page.measured(); } };
 }
 

@@ -181,7 +181,8 @@ function set_matrix(group, array) {
   for (const child of group.children) child.matrixWorld.copy(group.matrix);
 }
 
-// The ray through window point (x, y), in CSS pixels, in the ship's frame.
+// The ray through window point (x, y), in CSS pixels, in the ship's frame,
+// from the near plane; its reach is how far it goes to the far plane.
 function ray_at(view, x, y) {
   const canvas = view.renderer.domElement.getBoundingClientRect();
   const to_ship = new THREE.Matrix4().fromArray(view.frame.projection)
@@ -189,17 +190,20 @@ function ray_at(view, x, y) {
   const ndc_x = ((x - canvas.left) / canvas.width) * 2 - 1, ndc_y = 1 - ((y - canvas.top) / canvas.height) * 2;
   const near = new THREE.Vector3(ndc_x, ndc_y, -1).applyMatrix4(to_ship);
   const far = new THREE.Vector3(ndc_x, ndc_y, 1).applyMatrix4(to_ship);
-  return new THREE.Ray(near, far.sub(near).normalize());
+  return Object.assign(new THREE.Ray(near, far.clone().sub(near).normalize()), { reach: far.distanceTo(near) });
 }
 
 // The point drawn nearest the eye at window point (x, y) (a pointer
 // event's clientX, clientY), in the ship's frame, and its unit: { unit,
 // point }, or null where nothing is drawn. Only what is shown counts, and
-// of that what kept(unit, point) keeps (a section leaves out what it cuts):
-// the faint decks of the x-ray are never picked.
-export function pick_point(view, ship, state, x, y, kept) {
+// of that what lies between the near and far planes and what kept(unit,
+// point) keeps (a section leaves out what it cuts): the faint decks of the
+// x-ray are never picked.
+export function pick_point(view, ship, state, x, y, kept = () => true) {
   if (!view.frame) return null;
-  return nearest_hit(ray_at(view, x, y), ship.merged[0], ship.units, rules(ship, state).shown, kept);
+  const ray = ray_at(view, x, y);
+  const drawn = (unit, point) => point.distanceTo(ray.origin) <= ray.reach && kept(unit, point);
+  return nearest_hit(ray, ship.merged[0], ship.units, rules(ship, state).shown, drawn);
 }
 
 // The block drawn nearest the eye at window point (x, y); null where no

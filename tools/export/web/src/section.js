@@ -38,16 +38,13 @@ export const keeps = (s, p) => !s || (s.side === '<' ? p[s.axis] <= s.value : p[
 // Whether a point drawn of a unit stays: the station is never cut.
 export const kept_by = (s) => (unit, point) => unit.kind === 'station' || keeps(s, point);
 
-// The ship's extent along each axis, from its blocks' bounds
-// ([x0, x1, y0, y1, z0, z1]): { x: [least, most], y: ..., z: ... }.
-export function extent_of(blocks) {
-  const extent = Object.fromEntries(AXES.map((a) => [a, [Infinity, -Infinity]]));
-  for (const { bounds } of blocks)
-    AXES.forEach((a, i) => {
-      extent[a][0] = Math.min(extent[a][0], bounds[2 * i]);
-      extent[a][1] = Math.max(extent[a][1], bounds[2 * i + 1]);
-    });
-  return extent;
+// The ship's extent along each axis, from the boxes of what it draws (the
+// blocks' own bounds would not do: the disc deck keeps its hub's radius and
+// its angles in them): { x: [least, most], y: ..., z: ... }.
+export function extent_of(ship) {
+  const box = new THREE.Box3();
+  for (const unit of ship.units) if (!['station', 'target'].includes(unit.kind)) box.union(unit.box);
+  return Object.fromEntries(AXES.map((a) => [a, [box.min[a], box.max[a]]]));
 }
 
 // The cut in the frame: the ship's layers clip at the plane, and while a
