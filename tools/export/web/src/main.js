@@ -22,7 +22,8 @@ async function start() {
   $('status').textContent = `${ship.blocks.length} blocks`;
   page.set_link(location.hash);
   page.loaded_ms = Math.round(performance.now());
-  window.addEventListener('hashchange', () => page.set_link(location.hash));
+  // The event's own address: the page may have rewritten it since.
+  window.addEventListener('hashchange', (e) => page.set_link(new URL(e.newURL).hash));
   follow_pointer(view, ship, page);
   hook(view, ship, page);
   document.body.dataset.loaded = 'true';
