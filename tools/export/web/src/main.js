@@ -1,7 +1,7 @@
 // Starts the page: the view, the model, the state and its link, the
 // controls, and a small hook through which a test (or a curious user, from
 // the console) reads the page's state and drives it.
-import { create_view, load_ship, draw, rules, pick, pick_point, screen_of, screen_point, distance_ahead } from './scene.js';
+import { create_view, load_ship, draw, rules, pick_point, screen_of, screen_point, distance_ahead } from './scene.js';
 import { initial_view, initial_toggles, link_of, read_link } from './state.js';
 import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
 import { follow_drags } from './pointer.js';
@@ -92,6 +92,9 @@ function create_page(view3d, ship) {
 
 // What the frame draws: the view state and the page's toggles, in one.
 const drawn = (state) => ({ ...state.view, ...state.toggles });
+// What it draws at a window point: { unit, point }, or null. What the
+// section cuts away is not drawn.
+const drawn_at = (view3d, ship, state, x, y) => pick_point(view3d, ship, drawn(state), x, y, kept_by(state.section));
 
 // The panel's section controls follow the state with the rest of the
 // panel, and the measured line's label follows the frame.
@@ -103,7 +106,7 @@ function with_section_and_figure(controls, page, ship) {
 // Find a block, and measure: the page's find(), measure(on), measuring(),
 // pick_middle() and measured() (which follows a new frame).
 function finding_and_measuring(view3d, ship, page) {
-  const picked = (x, y) => pick_point(view3d, ship, drawn(page.state), x, y, kept_by(page.state.section));
+  const picked = (x, y) => drawn_at(view3d, ship, page.state, x, y);
   const m = create_measure(view3d.renderer.domElement, picked, (point) => screen_of(view3d, point), say);
   return { find: bind_find(page, say), measure: m.measure, measuring: m.measuring, pick_middle: m.pick_middle,
            measured: m.update };
@@ -176,7 +179,7 @@ function follow_pointer(view, ship, page) {
   let pointer = null;
   view.renderer.domElement.addEventListener('pointermove', (e) => {
     if (!pointer) requestAnimationFrame(() => {
-      name_picked(pick(view, ship, drawn(page.state), pointer.x, pointer.y, kept_by(page.state.section)), ship.facts);
+      name_picked(drawn_at(view, ship, page.state, pointer.x, pointer.y)?.unit.block, ship.facts);
       pointer = null;
     });
     pointer = { x: e.clientX, y: e.clientY };
@@ -218,7 +221,7 @@ function hook(view, ship, page) {
     state,
     blocks: () => ship.blocks,
     set,
-    pick: (x, y) => pick(view, ship, drawn(page.state), x, y, kept_by(page.state.section))?.name ?? null,
+    pick: (x, y) => drawn_at(view, ship, page.state, x, y)?.unit.block?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
 }

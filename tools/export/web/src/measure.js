@@ -72,6 +72,7 @@ export function create_measure(element, pick_point, screen_of, say) {
   element.addEventListener('click', (e) => {
     if (on && pressed && Math.hypot(e.clientX - pressed.x, e.clientY - pressed.y) <= CLICK_SLOP) pick(e.clientX, e.clientY);
   });
+  window.addEventListener('resize', () => requestAnimationFrame(update));  // the view redraws on its own
   const pick_middle = () => {
     if (!on) return;
     const box = element.getBoundingClientRect();

@@ -206,12 +206,6 @@ export function pick_point(view, ship, state, x, y, kept = () => true) {
   return nearest_hit(ray, ship.merged[0], ship.units, rules(ship, state).shown, drawn);
 }
 
-// The block drawn nearest the eye at window point (x, y); null where no
-// block is (or the hull, say, is in front).
-export function pick(view, ship, state, x, y, kept) {
-  return pick_point(view, ship, state, x, y, kept)?.unit.block ?? null;
-}
-
 // Where a point of the ship's frame lies in the window, in CSS pixels;
 // null for a point behind the eye.
 export function screen_of(view, point) {
