@@ -461,12 +461,10 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
     if (!file.open(request.path, error))
         return false;
     const std::vector<StepFacts> steps = all_steps();
-    const ViewState script_view = view_state;
     const Picture ship = pictures.draw();
     std::vector<PlanArt> plans;
     if (!draw_plans(pictures, plans, error))
         return false;
-    view_state = script_view;
 
     Sink sink{file.stream()};
     {
