@@ -4,7 +4,7 @@
 //   node test/disk.test.mjs SITE_DIR ONE_FILE.html
 // SITE_DIR holds the whole ship; ONE_FILE.html the whole ship with hull and
 // target (--keys kx).
-import { test, before, after } from 'node:test';
+import { test, before, after } from './timed.mjs';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';

@@ -4,7 +4,7 @@
 //   node test/parity.test.mjs SITE_DIR TEV_SNAPSHOT OUT_DIR
 // SITE_DIR holds the whole ship (tev-export --web); OUT_DIR receives both
 // pictures of each script and a line of figures each in parity.txt.
-import { test, before, after } from 'node:test';
+import { test, before, after } from './timed.mjs';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';

@@ -5,7 +5,7 @@
 // `tev-export --keys`, whose model carries tev's view state after the
 // script; both must agree field for field, and refuse the same scripts with
 // the same words.
-import { test } from 'node:test';
+import { test } from './timed.mjs';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
