@@ -4,14 +4,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 std::string parse_section_plane(const std::string& text, SectionPlane& plane)
 {
     const std::string wrong = "--section wants AXIS<V or AXIS>V, AXIS x, y or z and V a number of "
                               "ship units, not '" + text + "'";
-    const char* axes = "xyz";
-    if (text.size() < 3 || !std::strchr(axes, text[0]) || (text[1] != '<' && text[1] != '>'))
+    const size_t axis = std::string("xyz").find(text[0]);
+    if (text.size() < 3 || axis == std::string::npos || (text[1] != '<' && text[1] != '>'))
         return wrong;
     // Decimal only: strtod would also read hexadecimal, "inf" and "nan".
     const std::string number = text.substr(2);
@@ -21,7 +20,7 @@ std::string parse_section_plane(const std::string& text, SectionPlane& plane)
     const double value = std::strtod(number.c_str(), &end);
     if (end == number.c_str() || *end || !std::isfinite(value))
         return wrong;
-    plane = {int(std::strchr(axes, text[0]) - axes), text[1] == '<', value};
+    plane = {int(axis), text[1] == '<', value};
     return "";
 }
 
