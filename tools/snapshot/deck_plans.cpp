@@ -16,6 +16,7 @@
 #include "ship/ship.h"
 #include "tools/common/output_file.h"
 #include "tools/snapshot/drawn_bounds.h"
+#include "tools/snapshot/label_placement.h"
 #include "tools/snapshot/vector_output.h"
 #include "view/view_state.h"
 
@@ -27,50 +28,10 @@ constexpr float title_band = 0.08f, scale_band = 0.08f, side_margin = 0.03f;
 // Font sizes as fractions of the page's side.
 constexpr float label_font = 1 / 64.0f, title_font = 1 / 32.0f, scale_font = 1 / 56.0f;
 
-// Advances of characters, in units of the font size: at most that of
-// Helvetica, which the page names, and at least the wider of Helvetica and
-// DejaVu Sans, which a viewer without Helvetica puts in its place.
-// chars                        Helvetica  widest
-const struct {
-    const char* chars;
-    float helvetica, widest;
-} advances[] = {
-    {"mwMW",                     0.83f,     1.0f},   // widest letters
-    {"#",                        0.56f,     0.84f},  // position mark
-    {"ABCDEFGHIJKLNOPQRSTUVXYZ", 0.69f,     0.78f},  // other capitals
-    {"",                         0.55f,     0.64f},  // lower case, digits, '_'
-};
-// A label's box is this many font sizes high, to hold descenders; labels
-// keep this much of a font size apart, and away from their block's edges.
-constexpr float label_height = 1.15f, label_gap = 0.15f;
-constexpr float cap_height = 0.72f;  // Helvetica's, in font sizes
-
-struct Rect {
-    float x0, x1, y0, y1;
-    float width() const { return x1 - x0; }
-    float height() const { return y1 - y0; }
-    bool overlaps(const Rect& o) const
-    {
-        return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1;
-    }
-    bool inside(const Rect& o) const
-    {
-        return x0 >= o.x0 && x1 <= o.x1 && y0 >= o.y0 && y1 <= o.y1;
-    }
-};
-
 struct Footprint {
     Rect area;       // all that is drawn, in ship units, seen from above
     float z0, z1;    // the height of all that is drawn
     Rect room;       // where the label goes: the bounds, if they lie in area
-};
-
-struct Label {
-    int position;          // in the construction sequence
-    std::string text;
-    float x, y;            // centre, ship units
-    bool upright;          // turned a quarter, reading upward
-    bool dark;             // black text on a light block
 };
 
 struct Plan {
@@ -78,8 +39,7 @@ struct Plan {
     std::vector<int> blocks;    // positions in the construction sequence
     float cam_x, cam_y, cam_z, zoom;
     float scale;                // page units per ship unit
-    std::vector<Label> labels;
-    std::vector<int> left_out;  // blocks without a label
+    LabelPlacement placed;
     std::vector<Rect> areas;    // what each block draws, seen from above
 };
 
@@ -105,98 +65,12 @@ void show_deck(int deck)
         press('u');
 }
 
-// What a block draws, seen from above; its bounds where nothing is drawn.
+// What a block draws, seen from above.
 Footprint measure(int position)
 {
-    constexpr float reach = 512;  // more than the whole ship
-    const Block* block = block_sequence[position];
-    const Rect bounds{block->x0, block->x1, block->y0, block->y1};
-    Footprint f{bounds, block->z0, block->z1, bounds};
-    const Bounds drawn = bounds_of(block_drawn_points(position, reach));
-    if (!drawn.empty())
-        f.area = {drawn.low[0], drawn.high[0], drawn.low[1], drawn.high[1]}, f.z0 = drawn.low[2],
-        f.z1 = drawn.high[2];
-    f.room = bounds.inside(f.area) ? bounds : f.area;
-    return f;
-}
-
-// In font sizes: the most the text may take, or what Helvetica gives it.
-float text_width(const std::string& text, bool helvetica = false)
-{
-    float width = 0;
-    for (const char c : text)
-        for (const auto& a : advances)
-            if (!*a.chars || std::strchr(a.chars, c)) {
-                width += helvetica ? a.helvetica : a.widest;
-                break;
-            }
-    return width;
-}
-
-// The label's texts, longest first: the block's name, the name without the
-// prefix that every name has, and the construction position. A block
-// without a name of its own has only its position.
-std::vector<std::string> label_texts(int position)
-{
-    const std::string name = block_names[position];
-    const std::string number = "#" + std::to_string(position);
-    if (name.rfind("block_", 0) == 0)
-        return {number};
-    std::vector<std::string> texts{name};
-    if (name.rfind("BL_", 0) == 0)
-        texts.push_back(name.substr(3));
-    texts.push_back(number);
-    return texts;
-}
-
-bool is_light(const float* rgb) { return 0.299f * rgb[0] + 0.587f * rgb[1] + 0.114f * rgb[2] > 0.5f; }
-
-// Biggest block first, each label at its block's centre, inside the block
-// and clear of the labels before it; the first text and turn that fits.
-void place_labels(Plan& plan, const std::vector<Footprint>& footprints, int page)
-{
-    const float font = page * label_font / plan.scale, gap = label_gap * font;
-    std::vector<size_t> order(plan.blocks.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    const auto area = [&](size_t i) {
-        return footprints[i].room.width() * footprints[i].room.height();
-    };
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return area(a) > area(b); });
-    std::vector<Rect> taken;
-    for (const size_t i : order) {
-        const int position = plan.blocks[i];
-        const Rect& room = footprints[i].room;
-        const Rect inner{room.x0 + gap, room.x1 - gap, room.y0 + gap, room.y1 - gap};
-        const float cx = (room.x0 + room.x1) / 2, cy = (room.y0 + room.y1) / 2;
-        bool placed = false;
-        for (const std::string& text : label_texts(position)) {
-            for (const bool upright : {false, true}) {
-                float half_w = text_width(text) * font / 2, half_h = label_height * font / 2;
-                if (upright)
-                    std::swap(half_w, half_h);
-                const Rect box{cx - half_w, cx + half_w, cy - half_h, cy + half_h};
-                const Rect clear{box.x0 - gap, box.x1 + gap, box.y0 - gap, box.y1 + gap};
-                if (!box.inside(inner) ||
-                    std::any_of(taken.begin(), taken.end(),
-                                [&](const Rect& r) { return r.overlaps(clear); }))
-                    continue;
-                taken.push_back(box);
-                plan.labels.push_back(
-                    {position, text, cx, cy, upright, is_light(block_sequence[position]->colour)});
-                placed = true;
-                break;
-            }
-            if (placed)
-                break;
-        }
-        if (!placed)
-            plan.left_out.push_back(position);
-    }
-    std::sort(plan.left_out.begin(), plan.left_out.end());
-    std::sort(plan.labels.begin(), plan.labels.end(),
-              [](const Label& a, const Label& b) { return a.position < b.position; });
+    const BlockExtent e = block_extent(position);
+    const auto seen_from_above = [](const Bounds& b) { return Rect{b.low[0], b.high[0], b.low[1], b.high[1]}; };
+    return {seen_from_above(e.drawn), e.drawn.low[2], e.drawn.high[2], seen_from_above(e.room(0, 1))};
 }
 
 // The deck's blocks framed between the title and the scale bar, with the
@@ -223,9 +97,12 @@ Plan frame_plan(int deck, int page)
     plan.cam_x = (all.area.x0 + all.area.x1) / 2;
     plan.cam_y = (all.area.y0 + all.area.y1) / 2;
     plan.cam_z = (all.z0 + all.z1) / 2;
-    place_labels(plan, footprints, page);
-    for (const Footprint& f : footprints)
+    std::vector<Rect> rooms;
+    for (const Footprint& f : footprints) {
         plan.areas.push_back(f.area);
+        rooms.push_back(f.room);
+    }
+    plan.placed = place_labels(plan.blocks, rooms, page * label_font / plan.scale);
     return plan;
 }
 
@@ -260,7 +137,7 @@ void draw_labels(const Plan& plan, const Overlay& o)
     // there the start is where Helvetica's advances put it, with the capitals
     // centred on the baseline's normal.
     const bool pdf = gl2psGetFileFormat() == GL2PS_PDF;
-    for (const Label& l : plan.labels) {
+    for (const Label& l : plan.placed.labels) {
         float along = 0, across = 0;
         if (pdf)
             along = -text_width(l.text, true) * label_size * o.unit / 2,
@@ -354,14 +231,14 @@ bool write_index(const std::string& path, const std::vector<Plan>& plans, std::s
                      plan_name(plan.deck, "svg").c_str(), title.c_str(), title.c_str(),
                      plan_name(plan.deck, "pdf").c_str());
         const char* before = "<br>Numbered:";
-        for (const Label& l : plan.labels)
+        for (const Label& l : plan.placed.labels)
             if (l.text[0] == '#' && std::strncmp(block_names[l.position], "block_", 6) != 0) {
                 std::fprintf(out, "%s %s %s", before, l.text.c_str(), block_names[l.position]);
                 before = ",";
             }
-        if (!plan.left_out.empty()) {
+        if (!plan.placed.left_out.empty()) {
             std::fputs("<br>Not labelled, no room:", out);
-            for (const int p : plan.left_out)
+            for (const int p : plan.placed.left_out)
                 std::fprintf(out, " <span class=\"left-out\">%s</span>", block_names[p]);
         }
         std::fputs("</figcaption>\n</figure>\n", out);
@@ -418,23 +295,8 @@ bool draw_deck_plan(const PictureRequest& request, int deck, DeckPlanDrawing& dr
     const Plan plan = show_plan(deck, page);
     PictureRequest annotated = request;
     annotated.overlay = [&] { draw_annotations(plan, page); };
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
-    const auto failed = [&] {
-        error = std::string("cannot write a deck plan to a temporary file: ") + std::strerror(errno);
+    if (!draw_svg(frame_page(annotated), plan_title(deck), drawing.svg, error))
         return false;
-    };
-    if (!file)
-        return failed();
-    if (!draw_vector(annotated, file.get(), GL2PS_SVG, plan_title(deck), plan_title(deck), error))
-        return false;
-    if (std::fflush(file.get()) != 0 || std::ferror(file.get()))
-        return failed();
-    drawing.svg.assign(size_t(std::ftell(file.get())), '\0');
-    std::rewind(file.get());
-    if (std::fread(drawing.svg.data(), 1, drawing.svg.size(), file.get()) != drawing.svg.size()) {
-        error = "cannot read back the plan of deck index " + std::to_string(deck);
-        return false;
-    }
     drawing.page = page;
     drawing.blocks = plan.blocks;
     drawing.areas.clear();
