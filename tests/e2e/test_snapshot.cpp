@@ -136,8 +136,8 @@ TEST_F(EndToEnd, SnapshotRefusesBadUsageAndFailsCleanly)
          "tev-snapshot: --out " + dir + "/x.jpg: the picture's name must end in .png, .svg, "
          ".pdf or .eps (see tev-snapshot --help)\n"},
         {"", "", 2,
-         "tev-snapshot: give one of --out, --construction, --turntable, --deck-plans or --booklet "
-         "(see tev-snapshot --help)\n"},
+         "tev-snapshot: give one of --out, --construction, --turntable, --deck-plans, --booklet or "
+         "--cutaway (see tev-snapshot --help)\n"},
         {"--keys o --deck-plans " + dir, "", 2,
          "tev-snapshot: --deck-plans sets its own view and takes no --keys (see tev-snapshot "
          "--help)\n"},

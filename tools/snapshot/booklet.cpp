@@ -1,7 +1,6 @@
 #include "tools/snapshot/booklet.h"
 
 #include <cairo-pdf.h>
-#include <librsvg/rsvg.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -71,30 +70,14 @@ std::vector<StepFacts> all_steps()
 
 // ---- the PDF file ----------------------------------------------------------
 
-// cairo's output into the temporary file, keeping why a write failed.
-struct Sink {
-    std::FILE* stream;
-    int error_number = 0;
-};
-
-cairo_status_t write_to(void* closure, const unsigned char* data, unsigned int length)
-{
-    Sink* sink = static_cast<Sink*>(closure);
-    if (std::fwrite(data, 1, length, sink->stream) != length) {
-        sink->error_number = errno;
-        return CAIRO_STATUS_WRITE_ERROR;
-    }
-    return CAIRO_STATUS_SUCCESS;
-}
-
 // The document being drawn, a page at a time.
 class Document {
     cairo_surface_t* const surface_;
     int page_ = 0;
 
 public:
-    Document(Sink& sink, double width, double height)
-        : surface_(cairo_pdf_surface_create_for_stream(write_to, &sink, width, height)), width(width),
+    Document(CairoSink& sink, double width, double height)
+        : surface_(cairo_pdf_surface_create_for_stream(cairo_write_to, &sink, width, height)), width(width),
           height(height), cr(cairo_create(surface_))
     {
         cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE,
@@ -149,40 +132,23 @@ public:
 // A deck's plan drawn once, as vectors, for every page that shows it.
 struct PlanArt {
     DeckPlanDrawing drawing;
-    std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> vectors{nullptr, cairo_surface_destroy};
+    VectorArt vectors{nullptr, cairo_surface_destroy};
 };
-
-bool render_plan(PlanArt& art, std::string& error)
-{
-    GError* problem = nullptr;
-    RsvgHandle* svg = rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(art.drawing.svg.data()),
-                                                art.drawing.svg.size(), &problem);
-    const double page = art.drawing.page;
-    const cairo_rectangle_t extents{0, 0, page, page};
-    art.vectors.reset(cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &extents));
-    cairo_t* cr = cairo_create(art.vectors.get());
-    const RsvgRectangle viewport{0, 0, page, page};
-    const bool ok = svg && rsvg_handle_render_document(svg, cr, &viewport, &problem);
-    cairo_destroy(cr);
-    if (svg)
-        g_object_unref(svg);
-    if (!ok) {
-        error = std::string("cannot draw a deck plan: ") + (problem ? problem->message : "unknown error");
-        if (problem)
-            g_error_free(problem);
-    }
-    return ok;
-}
 
 bool draw_plans(const PictureRequest& pictures, std::vector<PlanArt>& plans, std::string& error)
 {
     // A plan is a deck's own section: whole, whatever cuts the views.
     const ShipSection whole(std::nullopt);
     plans = std::vector<PlanArt>(deck_count);
-    for (int deck = 0; deck < deck_count; ++deck)
-        if (!draw_deck_plan(pictures, deck, plans[size_t(deck)].drawing, error) ||
-            !render_plan(plans[size_t(deck)], error))
+    for (int deck = 0; deck < deck_count; ++deck) {
+        PlanArt& art = plans[size_t(deck)];
+        if (!draw_deck_plan(pictures, deck, art.drawing, error))
             return false;
+        if (!make_vector_art(art.drawing.svg, art.drawing.page, art.drawing.page, art.vectors, error)) {
+            error = "cannot draw a deck plan: " + error;
+            return false;
+        }
+    }
     return true;
 }
 
@@ -471,7 +437,7 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
         return false;
     view_state = script_view;
 
-    Sink sink{file.stream()};
+    CairoSink sink{file.stream()};
     {
         Document d(sink, paper->width, paper->height);
         d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Cover and contents", 1);

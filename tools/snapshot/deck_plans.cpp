@@ -17,6 +17,7 @@
 #include "tools/common/output_file.h"
 #include "tools/snapshot/drawn_bounds.h"
 #include "tools/snapshot/label_placement.h"
+#include "tools/snapshot/scale_bar.h"
 #include "tools/snapshot/vector_output.h"
 #include "view/view_state.h"
 
@@ -104,16 +105,6 @@ Plan frame_plan(int deck, int page)
     }
     plan.placed = place_labels(plan.blocks, rooms, page * label_font / plan.scale);
     return plan;
-}
-
-// 1, 2 or 5 times a power of ten, the largest at most `most`.
-float round_length(float most)
-{
-    const float ten = std::pow(10.0f, std::floor(std::log10(most)));
-    for (const float step : {5.0f, 2.0f})
-        if (step * ten <= most)
-            return step * ten;
-    return ten;
 }
 
 std::string plan_title(int deck)

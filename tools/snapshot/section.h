@@ -34,3 +34,7 @@ private:
 
 // The plane the frames are cut at now, if any.
 const std::optional<SectionPlane>& current_section();
+
+// draw_ship between the frame's calls of the ship's hook, as the frame
+// draws it: cut at the section in force.
+void draw_cut_ship();
