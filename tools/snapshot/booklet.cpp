@@ -14,6 +14,7 @@
 #include "tools/common/output_file.h"
 #include "tools/common/view_link.h"
 #include "tools/snapshot/booklet_layout.h"
+#include "tools/snapshot/cutaway.h"
 #include "tools/snapshot/deck_plans.h"
 #include "tools/snapshot/highlight.h"
 #include "tools/snapshot/progress.h"
@@ -96,6 +97,16 @@ public:
         cairo_surface_destroy(surface_);
     }
 
+    // The next pages turned landscape, or upright again: cairo sizes a page
+    // before anything is drawn on it.
+    void turn(bool landscape)
+    {
+        const double shorter = std::min(width, height), longer = std::max(width, height);
+        width = landscape ? longer : shorter;
+        height = landscape ? shorter : longer;
+        cairo_pdf_surface_set_size(surface_, width, height);
+    }
+
     // Ends the page with its footer.
     void end_page()
     {
@@ -123,7 +134,7 @@ public:
     }
     const char* status() const { return cairo_status_to_string(cairo_surface_status(surface_)); }
 
-    const double width, height;
+    double width, height;
     cairo_t* const cr;
 };
 
@@ -167,6 +178,9 @@ void place_plan(cairo_t* cr, const PlanArt& art, int position, double x, double 
     cairo_fill(cr);
     cairo_set_source_surface(cr, art.vectors.get(), 0, 0);
     cairo_paint(cr);
+    // The labels as text that a reader finds and copies.
+    for (const PageText& label : art.drawing.labels)
+        draw_page_text(cr, label);
     cairo_restore(cr);
     for (size_t i = 0; i < art.drawing.blocks.size(); ++i)
         if (art.drawing.blocks[i] == position) {
@@ -229,7 +243,7 @@ void draw_cover(Document& d, const Picture& ship, const std::vector<StepFacts>& 
                            (on_deck.size() == 1 ? " block, step " : " blocks, steps ") + steps_text(on_deck));
     }
     const std::string counts = std::to_string(ship_block_count) + " blocks on " + std::to_string(deck_count) +
-                               " decks. Step k is on page k + 1, with the view after it and the plan of "
+                               " decks. The cutaway follows this page; step k is on page k + 2, with the view after it and the plan of "
                                "its block's deck; the parts list follows the last step.";
     std::string notes = r.keys.empty() ? "The pictures show the viewer's start-up view."
                                        : "The pictures show the view after the keys '" + r.keys + "'.";
@@ -435,6 +449,12 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
     std::vector<PlanArt> plans;
     if (!draw_plans(pictures, plans, error))
         return false;
+    const SectionPlane cut =
+        request.section && cutaway_plane_problem(*request.section).empty() ? *request.section : centre_line_cut;
+    CutawayDrawing cutaway;
+    const double shorter = std::min(paper->width, paper->height), longer = std::max(paper->width, paper->height);
+    if (!make_cutaway(pictures, cut, longer, shorter, cutaway, error))
+        return false;
     view_state = script_view;
 
     CairoSink sink{file.stream()};
@@ -442,6 +462,11 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
         Document d(sink, paper->width, paper->height);
         d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Cover and contents", 1);
         draw_cover(d, ship, steps, request);
+        d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Cutaway", d.next_page());
+        d.turn(true);
+        draw_cutaway(d.cr, cutaway, 0, 0);
+        d.end_page();
+        d.turn(false);
         const bool drawn = draw_steps(pictures, d, steps, plans, request.link, error);
         if (drawn) {
             d.add_outline(CAIRO_PDF_OUTLINE_ROOT, "Parts list", d.next_page());

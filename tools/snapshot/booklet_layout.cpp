@@ -76,6 +76,11 @@ void draw_line_of_text(cairo_t* cr, const std::string& text, double x, double y,
     g_object_unref(layout);
 }
 
+void draw_page_text(cairo_t* cr, const PageText& t)
+{
+    draw_line_of_text(cr, t.text, t.x, t.y, t.style, t.upright, t.centred);
+}
+
 void draw_picture(cairo_t* cr, const Picture& picture, double x, double y, double side)
 {
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);

@@ -34,6 +34,16 @@ double draw_text(cairo_t* cr, const std::string& text, double x, double y, doubl
 void draw_line_of_text(cairo_t* cr, const std::string& text, double x, double y, const TextStyle& style,
                        bool upright = false, bool centred = true);
 
+// One line of text on a page, from its top left.
+struct PageText {
+    std::string text;
+    double x, y;       // its centre, or the middle of its left end
+    TextStyle style;
+    bool centred = true;
+    bool upright = false;  // turned a quarter, reading upward
+};
+void draw_page_text(cairo_t* cr, const PageText& text);
+
 // The picture, its pixels scaled to a square of `side` points.
 void draw_picture(cairo_t* cr, const Picture& picture, double x, double y, double side);
 

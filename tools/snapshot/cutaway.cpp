@@ -384,7 +384,7 @@ void draw_cutaway(cairo_t* cr, const CutawayDrawing& d, double x, double y)
     cairo_set_source_surface(cr, d.art.get(), 0, 0);
     cairo_paint(cr);
     for (const PageText& t : d.texts)
-        draw_line_of_text(cr, t.text, t.x, t.y, t.style, t.upright, t.centred);
+        draw_page_text(cr, t);
     cairo_restore(cr);
 }
 

@@ -22,15 +22,6 @@ constexpr SectionPlane centre_line_cut{1, true, 0};
 // the side, so the plane stands upright, across x or y.
 std::string cutaway_plane_problem(const SectionPlane& plane);
 
-// One line of text on the page, in points from its top left.
-struct PageText {
-    std::string text;
-    double x, y;       // its centre, or the middle of its left end
-    TextStyle style;
-    bool centred = true;
-    bool upright = false;
-};
-
 // The cutaway laid out on a page, and its drawing: the ship, the rules and
 // the scale bar as vectors, the text apart from them.
 struct CutawayDrawing {

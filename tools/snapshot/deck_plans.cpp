@@ -183,12 +183,13 @@ void note_ship_units(const Plan& plan, int page)
 }
 
 // Labels, title and scale bar over the ship.
-void draw_annotations(const Plan& plan, int page)
+void draw_annotations(const Plan& plan, int page, bool with_labels = true)
 {
     const float unit = 1 / plan.scale;  // ship units per page unit
     const Overlay o{plan.cam_z + plan.zoom * 0.99f, unit, plan.cam_x - plan.zoom + page * side_margin * unit,
                     page};
-    draw_labels(plan, o);
+    if (with_labels)
+        draw_labels(plan, o);
     draw_title(plan, o);
     draw_scale_bar(plan, o);
     note_ship_units(plan, page);
@@ -285,10 +286,17 @@ bool draw_deck_plan(const PictureRequest& request, int deck, DeckPlanDrawing& dr
     request.frame.bind();
     const Plan plan = show_plan(deck, page);
     PictureRequest annotated = request;
-    annotated.overlay = [&] { draw_annotations(plan, page); };
+    annotated.overlay = [&] { draw_annotations(plan, page, false); };
     if (!draw_svg(frame_page(annotated), plan_title(deck), drawing.svg, error))
         return false;
     drawing.page = page;
+    drawing.labels.clear();
+    TextStyle style{std::round(page * label_font)};
+    for (const Label& l : plan.placed.labels) {
+        style.grey = l.dark ? 0 : 1;
+        drawing.labels.push_back({l.text, page / 2.0 + (l.x - plan.cam_x) * plan.scale,
+                                  page / 2.0 - (l.y - plan.cam_y) * plan.scale, style, true, l.upright});
+    }
     drawing.blocks = plan.blocks;
     drawing.areas.clear();
     // Ship units to the page's, whose y runs down, about the camera at the

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/snapshot/booklet_layout.h"
 #include "tools/snapshot/picture_request.h"
 
 // Below this page size the labels of most blocks would not fit.
@@ -21,7 +22,8 @@ bool write_deck_plans(const PictureRequest& request, const std::string& dir, std
 // One deck's plan as write_deck_plans draws it, as SVG text, and where each
 // of its blocks lies on the plan's page.
 struct DeckPlanDrawing {
-    std::string svg;
+    std::string svg;                          // without the blocks' labels
+    std::vector<PageText> labels;             // in the SVG's units, y down
     int page = 0;                             // the page's side, in the SVG's units
     std::vector<int> blocks;                  // positions in the construction sequence
     std::vector<std::array<float, 4>> areas;  // each block's x0, x1, y0, y1 on the page, y down

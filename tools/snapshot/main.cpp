@@ -268,7 +268,8 @@ bool write_pictures(const PictureRequest& request, const Options& o, std::string
     if (!o.construction.empty())
         return write_construction(request, o.construction, o.video, error);
     if (!o.booklet.empty())
-        return write_booklet(request, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys}, error);
+        return write_booklet(request, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys, o.section},
+                             error);
     if (!o.cutaway.empty())
         return write_cutaway(request, o.section.value_or(centre_line_cut), o.cutaway,
                              o.size_given ? o.size : int(2 * cutaway_page_width), error);

@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 #include "render/render.h"
 #include "tools/common/output_file.h"
@@ -189,8 +189,10 @@ static bool begin_page(std::FILE* stream, int width, int height, GLint format, c
     // drops what nothing of shows.
     const GLint options = GL2PS_NO_OPENGL_CONTEXT | GL2PS_NO_BLENDING | GL2PS_SILENT |
                           GL2PS_BEST_ROOT | GL2PS_OCCLUSION_CULL;
+    // A stream in memory has no file to cut short; it ends where the last
+    // write left it.
     std::rewind(stream);
-    return ftruncate(fileno(stream), 0) == 0 &&
+    return (fileno(stream) < 0 || ftruncate(fileno(stream), 0) == 0) &&
            gl2psBeginPage(title.c_str(), "tev-snapshot", viewport, format, GL2PS_BSP_SORT, options, GL_RGBA,
                           0, nullptr, 0, 0, 0, 0, stream, name.c_str()) == GL2PS_SUCCESS;
 }
@@ -267,22 +269,19 @@ bool draw_vector_page(const VectorPage& page, std::FILE* stream, int format, con
 
 bool draw_svg(const VectorPage& page, const std::string& title, std::string& svg, std::string& error)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
-    const auto failed = [&] {
-        error = "cannot write " + title + " to a temporary file: " + std::strerror(errno);
-        return false;
-    };
-    if (!file)
-        return failed();
-    if (!draw_vector_page(page, file.get(), GL2PS_SVG, title, title, error))
-        return false;
-    if (std::fflush(file.get()) != 0 || std::ferror(file.get()))
-        return failed();
-    svg.assign(size_t(std::ftell(file.get())), '\0');
-    std::rewind(file.get());
-    if (std::fread(svg.data(), 1, svg.size(), file.get()) != svg.size()) {
-        error = "cannot read back " + title;
+    char* text = nullptr;
+    size_t size = 0;
+    std::FILE* stream = open_memstream(&text, &size);
+    if (!stream) {
+        error = "cannot draw " + title + ": " + std::strerror(errno);
         return false;
     }
-    return true;
+    const bool drawn = draw_vector_page(page, stream, GL2PS_SVG, title, title, error);
+    const bool closed = std::fclose(stream) == 0;
+    if (drawn && closed)
+        svg.assign(text, size);
+    std::free(text);
+    if (drawn && !closed)
+        error = "cannot draw " + title + ": " + std::strerror(errno);
+    return drawn && closed;
 }

@@ -56,5 +56,5 @@ struct VectorPage {
 VectorPage frame_page(const PictureRequest& request);
 bool draw_vector_page(const VectorPage& page, std::FILE* stream, int format, const std::string& name,
                       const std::string& title, std::string& error);
-// The page as SVG text.
+// The page as SVG text, drawn in memory.
 bool draw_svg(const VectorPage& page, const std::string& title, std::string& svg, std::string& error);
