@@ -196,14 +196,15 @@ ShipModel capture_ship(const ModelRequest& request)
     model.view = view_state;
     model.construction = request.construction;
 
-    const ViewState script_view = view_state;
-    view_state.show_earth = 0;
+    ViewState captured = view_state;
+    captured.show_earth = 0;
     if (request.all_decks)
-        view_state.deck_shown = all_decks;
+        captured.deck_shown = all_decks;
     if (request.all_parts)
-        view_state.show_ceilings = view_state.show_hull = view_state.show_target = view_state.show_station = 1;
+        captured.show_ceilings = captured.show_hull = captured.show_target = captured.show_station = 1;
     if (request.construction)
-        view_state.blocks_shown = block_total();
+        captured.blocks_shown = block_total();
+    const ScopedViewState capturing(captured);
     sort_into_parts(capture_frame(), model.parts);
     if (request.construction) {
         // The tubes stand only while the counter is low; draw them once more
@@ -212,7 +213,6 @@ ShipModel capture_ship(const ModelRequest& request)
         const DrawnPart tubes = DrawnPart::upright_tubes;
         sort_into_parts(capture_frame(), model.parts, &tubes);
     }
-    view_state = script_view;
     gl_capture::clear_prims();
     return model;
 }

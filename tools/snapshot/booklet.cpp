@@ -444,7 +444,6 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
     if (!file.open(request.path, error))
         return false;
     const std::vector<StepFacts> steps = all_steps();
-    const ViewState script_view = view_state;
     const Picture ship = pictures.draw();
     std::vector<PlanArt> plans;
     if (!draw_plans(pictures, plans, error))
@@ -455,7 +454,6 @@ bool write_booklet(const PictureRequest& pictures, const BookletRequest& request
     const double shorter = std::min(paper->width, paper->height), longer = std::max(paper->width, paper->height);
     if (!make_cutaway(pictures, cut, longer, shorter, cutaway, error))
         return false;
-    view_state = script_view;
 
     CairoSink sink{file.stream()};
     {

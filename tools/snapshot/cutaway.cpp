@@ -49,18 +49,6 @@ ViewState whole_ship()
     return v;
 }
 
-// While one lives, the program draws the whole ship.
-class WholeShipView {
-public:
-    WholeShipView() : saved_(view_state) { view_state = whole_ship(); }
-    WholeShipView(const WholeShipView&) = delete;
-    WholeShipView& operator=(const WholeShipView&) = delete;
-    ~WholeShipView() { view_state = saved_; }
-
-private:
-    ViewState saved_;
-};
-
 double across(const CutawayDrawing& d, const Point& p) { return d.across_sign * p[size_t(d.across_axis)]; }
 double page_x(const CutawayDrawing& d, double u) { return d.drawing.x0 + (u - d.u_low) * d.scale; }
 double page_y(const CutawayDrawing& d, double z) { return d.drawing.y0 + (d.z_high - z) * d.scale; }
@@ -268,7 +256,7 @@ void draw_page(const CutawayDrawing& d, bool with_text)
     glPushMatrix();
     load_side_view(d);
     {
-        const WholeShipView whole;
+        const ScopedViewState whole(whole_ship());
         const ShipSection cut(d.plane);
         draw_cut_ship();
     }
@@ -342,7 +330,7 @@ bool make_cutaway(const PictureRequest& request, const SectionPlane& plane, doub
     std::vector<int> blocks;
     std::vector<BlockExtent> extents;
     {
-        const WholeShipView whole;
+        const ScopedViewState whole(whole_ship());
         request.frame.bind();
         ship = bounds_of(drawn_points([] { draw_ship(0); }));
         for (int p = 0; p < ship_block_count; ++p)

@@ -12,7 +12,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/input.h"
 #include "ship/ship.h"
 #include "tools/common/output_file.h"
 #include "tools/snapshot/drawn_bounds.h"
@@ -44,26 +43,17 @@ struct Plan {
     std::vector<Rect> areas;    // what each block draws, seen from above
 };
 
-void press(unsigned char key) { keyboard(key, 0, 0); }
-
-// The overhead view of one deck, reached with the viewer's own commands.
-void show_deck(int deck)
+// The overhead view of one deck, every block built and nothing but the ship
+// drawn; the rest of the script's view stays. The camera is set once the
+// deck's plan frames it.
+ViewState deck_view(int deck)
 {
-    press('o');
-    press('a');
-    if (view_state.show_ceilings)
-        press('t');
-    if (view_state.show_earth)
-        press('e');
-    if (view_state.show_station)
-        press('f');
-    if (view_state.show_target)
-        press('x');
-    if (view_state.show_hull)
-        press('k');
-    press('l');  // all decks, from where deck up starts at deck index 0
-    for (int d = 0; d <= deck; ++d)
-        press('u');
+    ViewState view = view_state;
+    view.perspective_mode = 0;
+    view.blocks_shown = block_total();
+    view.deck_shown = deck;
+    view.show_ceilings = view.show_earth = view.show_station = view.show_target = view.show_hull = 0;
+    return view;
 }
 
 // What a block draws, seen from above.
@@ -239,10 +229,11 @@ bool write_index(const std::string& path, const std::vector<Plan>& plans, std::s
     return file.commit(error);
 }
 
-// The deck's plan, with the overhead camera where the plan frames it.
+// The deck's plan, with the overhead camera where the plan frames it. Called
+// under the deck's view.
 Plan show_plan(int deck, int page)
 {
-    show_deck(deck);
+    reset_view();
     Plan plan = frame_plan(deck, page);
     view_state.cam_x = plan.cam_x;
     view_state.cam_y = plan.cam_y;
@@ -264,6 +255,7 @@ bool write_deck_plans(const PictureRequest& request, const std::string& dir, std
     for (int deck = 0; ok && deck < deck_count; ++deck) {
         if (progress)
             std::fprintf(stderr, "\rdeck %d of %d", deck + 1, deck_count);
+        const ScopedViewState overhead(deck_view(deck));
         plans.push_back(show_plan(deck, page));
         const Plan& plan = plans.back();
         PictureRequest annotated = request;
@@ -284,6 +276,7 @@ bool draw_deck_plan(const PictureRequest& request, int deck, DeckPlanDrawing& dr
 {
     const int page = request.frame.size();
     request.frame.bind();
+    const ScopedViewState overhead(deck_view(deck));
     const Plan plan = show_plan(deck, page);
     PictureRequest annotated = request;
     annotated.overlay = [&] { draw_annotations(plan, page, false); };

@@ -15,8 +15,9 @@ constexpr int deck_plan_least_size = 320;
 // Writes DIR/deck-00.svg ... DIR/deck-15.svg, the same as .pdf, and
 // DIR/index.html into an existing directory, in the program's own view:
 // overhead, ceilings off, the whole construction, one deck, nothing beside
-// the ship. The plans go into the request's set, which takes them back
-// should the run fail; the request's overlay gives way to the plans' labels.
+// the ship; the program's view is as it was afterwards. The plans go into
+// the request's set, which takes them back should the run fail; the
+// request's overlay gives way to the plans' labels.
 bool write_deck_plans(const PictureRequest& request, const std::string& dir, std::string& error);
 
 // One deck's plan as write_deck_plans draws it, as SVG text, and where each
@@ -29,5 +30,5 @@ struct DeckPlanDrawing {
     std::vector<std::array<float, 4>> areas;  // each block's x0, x1, y0, y1 on the page, y down
 };
 // Draws as the request says, its overlay aside; leaves the program's view
-// at the plan's.
+// as it found it.
 bool draw_deck_plan(const PictureRequest& request, int deck, DeckPlanDrawing& drawing, std::string& error);
