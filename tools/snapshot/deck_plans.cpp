@@ -2,20 +2,17 @@
 
 #include <GL/gl.h>
 #include <gl2ps.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <vector>
 
 #include "ship/ship.h"
-#include "tools/common/output_file.h"
+#include "tools/snapshot/deck_plan_index.h"
 #include "tools/snapshot/drawn_bounds.h"
 #include "tools/snapshot/label_placement.h"
+#include "tools/snapshot/progress.h"
 #include "tools/snapshot/scale_bar.h"
 #include "tools/snapshot/vector_output.h"
 #include "view/view_state.h"
@@ -97,10 +94,6 @@ Plan frame_plan(int deck, int page)
     return plan;
 }
 
-std::string plan_title(int deck)
-{
-    return "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(deck_number(deck));
-}
 
 GL2PSrgba white = {1, 1, 1, 1}, black = {0, 0, 0, 1};
 
@@ -185,50 +178,6 @@ void draw_annotations(const Plan& plan, int page, bool with_labels = true)
     note_ship_units(plan, page);
 }
 
-std::string plan_name(int deck, const char* suffix)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "deck-%02d.%s", deck, suffix);
-    return name;
-}
-
-bool write_index(const std::string& path, const std::vector<Plan>& plans, std::string& error)
-{
-    OutputFile file;
-    if (!file.open(path, error))
-        return false;
-    std::FILE* out = file.stream();
-    std::fputs("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-               "<title>Deck plans</title>\n<style>\n"
-               "body { font-family: sans-serif; margin: 1em; }\n"
-               "figure { display: inline-block; vertical-align: top; width: 480px; margin: 0 1em 2em 0; }\n"
-               "img { width: 480px; height: 480px; }\n"
-               "</style>\n</head>\n<body>\n<h1>Deck plans</h1>\n"
-               "<p>Each deck from above, ceilings off. A label is the block's name, shortened "
-               "where the block is small, or #N, its place N in the construction sequence.</p>\n",
-               out);
-    for (const Plan& plan : plans) {
-        const std::string title = plan_title(plan.deck);
-        std::fprintf(out, "<figure>\n<img src=\"%s\" alt=\"%s\">\n<figcaption>%s (<a href=\"%s\">PDF</a>)",
-                     plan_name(plan.deck, "svg").c_str(), title.c_str(), title.c_str(),
-                     plan_name(plan.deck, "pdf").c_str());
-        const char* before = "<br>Numbered:";
-        for (const Label& l : plan.placed.labels)
-            if (l.text[0] == '#' && std::strncmp(block_names[l.position], "block_", 6) != 0) {
-                std::fprintf(out, "%s %s %s", before, l.text.c_str(), block_names[l.position]);
-                before = ",";
-            }
-        if (!plan.placed.left_out.empty()) {
-            std::fputs("<br>Not labelled, no room:", out);
-            for (const int p : plan.placed.left_out)
-                std::fprintf(out, " <span class=\"left-out\">%s</span>", block_names[p]);
-        }
-        std::fputs("</figcaption>\n</figure>\n", out);
-    }
-    std::fputs("</body>\n</html>\n", out);
-    return file.commit(error);
-}
-
 // The deck's plan, with the overhead camera where the plan frames it. Called
 // under the deck's view.
 Plan show_plan(int deck, int page)
@@ -244,20 +193,31 @@ Plan show_plan(int deck, int page)
 
 }  // namespace
 
+std::string plan_title(int deck)
+{
+    return "Deck index " + std::to_string(deck) + ", deck number " + std::to_string(deck_number(deck));
+}
+
+std::string plan_name(int deck, const char* suffix)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "deck-%02d.%s", deck, suffix);
+    return name;
+}
+
 bool write_deck_plans(const PictureRequest& request, const std::string& dir, std::string& error)
 {
     OffscreenFrame& frame = request.frame;
     const int page = frame.size();
-    std::vector<Plan> plans;
-    const bool progress = isatty(fileno(stderr));
+    std::vector<DeckPlanLabels> labels;
+    ProgressLine progress;
     frame.bind();
     bool ok = true;
     for (int deck = 0; ok && deck < deck_count; ++deck) {
-        if (progress)
-            std::fprintf(stderr, "\rdeck %d of %d", deck + 1, deck_count);
+        progress.show("deck", deck + 1, deck_count);
         const ScopedViewState overhead(deck_view(deck));
-        plans.push_back(show_plan(deck, page));
-        const Plan& plan = plans.back();
+        const Plan plan = show_plan(deck, page);
+        labels.push_back({deck, plan.placed});
         PictureRequest annotated = request;
         annotated.overlay = [&] { draw_annotations(plan, page); };
         for (const char* suffix : {"svg", "pdf"}) {
@@ -267,9 +227,7 @@ bool write_deck_plans(const PictureRequest& request, const std::string& dir, std
                 request.written.add(path);
         }
     }
-    if (progress)
-        std::fputc('\n', stderr);
-    return ok && write_index(dir + "/index.html", plans, error);
+    return ok && write_deck_plan_index(dir + "/index.html", labels, error);
 }
 
 bool draw_deck_plan(const PictureRequest& request, int deck, DeckPlanDrawing& drawing, std::string& error)

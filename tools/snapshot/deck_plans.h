@@ -9,6 +9,11 @@
 #include "tools/snapshot/booklet_layout.h"
 #include "tools/snapshot/picture_request.h"
 
+// "Deck index 3, deck number 19".
+std::string plan_title(int deck);
+// "deck-03.svg": a plan's file name, with the suffix given.
+std::string plan_name(int deck, const char* suffix);
+
 // Below this page size the labels of most blocks would not fit.
 constexpr int deck_plan_least_size = 320;
 
