@@ -332,7 +332,12 @@ bool make_cutaway(const PictureRequest& request, const SectionPlane& plane, doub
     {
         const ScopedViewState whole(whole_ship());
         request.frame.bind();
-        ship = bounds_of(drawn_points([] { draw_ship(0); }));
+        // Framed on the part kept, and every deck, so that each deck's name
+        // has its place.
+        const ShipSection cut(plane);
+        ship = bounds_of(drawn_points(draw_cut_ship));
+        ship.low[2] = std::min(ship.low[2], 0.0f);
+        ship.high[2] = std::max(ship.high[2], deck_count * deck_height);
         for (int p = 0; p < ship_block_count; ++p)
             if (const BlockExtent e = block_extent(p); in_the_cut(e, plane))
                 blocks.push_back(p), extents.push_back(e);
