@@ -70,6 +70,19 @@ TEST(Section, PlaneAcrossXSplitsTheOverheadPictureAtItsColumn)
             ASSERT_TRUE(black(below.pixel(x, y))) << x << "," << y;
 }
 
+// The construction set is cut as the single picture is: its last step is
+// the cut picture of the same keys.
+TEST(Section, CutsEveryStepOfAConstructionSet)
+{
+    const std::string dir = fresh_dir("section_construction");
+    const std::string keys = "--keys owf --size 120 --section 'x<50' ";
+    ASSERT_EQ(snapshot(keys + "--construction " + dir + "/set").status, 0);
+    ASSERT_EQ(snapshot(keys + "--out " + dir + "/cut.png").status, 0);
+    ASSERT_EQ(snapshot("--keys owf --size 120 --out " + dir + "/whole.png").status, 0);
+    EXPECT_EQ(e2e::read_file(dir + "/set/step-140.png"), e2e::read_file(dir + "/cut.png"));
+    EXPECT_NE(e2e::read_file(dir + "/whole.png"), e2e::read_file(dir + "/cut.png"));
+}
+
 TEST(Section, RefusesAPlaneThatDoesNotReadAndWritesNothing)
 {
     const std::string dir = fresh_dir("section_refusals");
