@@ -326,16 +326,18 @@ bool make_cutaway(const PictureRequest& request, const SectionPlane& plane, doub
     const double toward = plane.keep_below ? 1 : -1;
     d.across_axis = plane.axis == 1 ? 0 : 1;
     d.across_sign = plane.axis == 1 ? -toward : toward;
-    Bounds ship;
+    Bounds ship = bounds_of({});
     std::vector<int> blocks;
     std::vector<BlockExtent> extents;
     {
         const ScopedViewState whole(whole_ship());
         request.frame.bind();
-        // Framed on the part kept, and every deck, so that each deck's name
-        // has its place.
-        const ShipSection cut(plane);
-        ship = bounds_of(drawn_points(draw_cut_ship));
+        // Framed on the part kept, or the whole ship where the plane keeps
+        // nothing of it, and every deck, so that each deck's name has its
+        // place.
+        for (const std::optional<SectionPlane>& cut : {std::optional(plane), std::optional<SectionPlane>()})
+            if (const ShipSection section(cut); ship.empty())
+                ship = bounds_of(drawn_points(draw_cut_ship));
         ship.low[2] = std::min(ship.low[2], 0.0f);
         ship.high[2] = std::max(ship.high[2], deck_count * deck_height);
         for (int p = 0; p < ship_block_count; ++p)

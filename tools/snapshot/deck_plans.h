@@ -25,8 +25,9 @@ constexpr int deck_plan_least_size = 320;
 // request's overlay gives way to the plans' labels.
 bool write_deck_plans(const PictureRequest& request, const std::string& dir, std::string& error);
 
-// One deck's plan as write_deck_plans draws it, as SVG text, and where each
-// of its blocks lies on the plan's page.
+// One deck's plan as write_deck_plans draws it, as SVG text without the
+// blocks' labels, which come apart for the page to set as text, and where
+// each of its blocks lies on the plan's page.
 struct DeckPlanDrawing {
     std::string svg;                          // without the blocks' labels
     std::vector<PageText> labels;             // in the SVG's units, y down
