@@ -116,6 +116,8 @@ static void draw_heads_up_text()
     glPopAttrib();
 }
 
+ShipDrawingHook ship_drawing_hook;
+
 void display()
 {
     glDrawBuffer(GL_BACK);
@@ -139,7 +141,11 @@ void display()
         announce_part(DrawnPart::landing_target);
         draw_landing_target();
     }
+    if (ship_drawing_hook)
+        ship_drawing_hook(true);
     draw_ship(0);
+    if (ship_drawing_hook)
+        ship_drawing_hook(false);
     if (view_state.show_station) {
         announce_part(DrawnPart::station);
         draw_station();

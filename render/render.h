@@ -4,6 +4,13 @@
 // GLUT display callback: draws one whole frame from view_state.
 void display();
 
+// Called by display just before draw_ship (with true) and just after it
+// (with false), with the frame's model-view matrix in force, so that a tool
+// can treat the ship's drawing apart from what stands beside it. The viewer
+// leaves it null.
+using ShipDrawingHook = void (*)(bool starting);
+extern ShipDrawingHook ship_drawing_hook;
+
 // The yellow three-armed target 7.5 above the ship's origin.
 void draw_landing_target();
 
