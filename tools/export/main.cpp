@@ -8,6 +8,7 @@
 
 #include "tools/common/command_line.h"
 #include "tools/common/output_file.h"
+#include "tools/common/view_link.h"
 #include "tools/export/gltf_writer.h"
 #include "tools/export/model_files.h"
 #include "tools/export/web/web_page.h"
@@ -152,11 +153,12 @@ int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
     request.construction = true;
     request.all_decks = true;
     request.all_parts = true;
+    const ShipModel ship = capture_ship(request);
+    const std::string view = link_fragment(ship.view);
     std::string glb, error;
-    if (!ship_glb(request, glb, error))
-        return failure(program, error);
-    if (!o.html.empty() ? !write_single_page(o.html, glb, error)
-                        : !make_directory(o.web, error) || !write_web_page(o.web, glb, error))
+    if (!o.html.empty() ? !write_single_page(o.html, view, error)
+                        : !serialise_gltf(ship, true, glb, error) || !make_directory(o.web, error) ||
+                              !write_web_page(o.web, view, glb, error))
         return failure(program, error);
     return 0;
 }
