@@ -27,7 +27,10 @@ function facing(points, index, normal, radius, eye, to_clip) {
   const clip = points.map((p) => new THREE.Vector4(p[0] - eye[0], p[1] - eye[1], p[2] - eye[2], 1).applyMatrix4(to_clip));
   const outside = clip.map((c) => (c.x < -c.w) | (c.x > c.w) << 1 | (c.y < -c.w) << 2 | (c.y > c.w) << 3 |
                                   (c.z < -c.w) << 4 | (c.z > c.w) << 5);
-  const cull_back = Math.hypot(...eye) > radius + 1000;
+  // Seen from a point (a perspective projection, whose clip w is the depth),
+  // not along parallel lines (overhead), where every triangle may show.
+  const from_a_point = to_clip.elements[15] === 0;
+  const cull_back = from_a_point && Math.hypot(...eye) > radius + 1000;
   const kept = [];
   for (let t = 0, i = 0; t < index.length; t += 3, i++) {
     const [a, b, c] = [index[t], index[t + 1], index[t + 2]];
