@@ -34,19 +34,14 @@ class Merged {
 }
 
 // The recorded parts ({ tris, lines, units }, viewer.js) as merged buffers
-// and units, each unit with the box of its vertices.
+// and units, each unit's box ([x0, x1, y0, y1, z0, z1]) as a Box3.
 // Returns { units, tris, lines }.
 export function merge_parts(parts) {
-  const tris = new Merged(3, parts.tris), lines = new Merged(2, parts.lines);
-  const v = new THREE.Vector3();
   for (const unit of parts.units) {
-    unit.box = new THREE.Box3();
-    for (const m of [tris, lines]) {
-      const { start, count } = unit.ranges[m.per_primitive];
-      for (let i = start; i < start + count; i++) unit.box.expandByPoint(v.fromBufferAttribute(m.position, m.full[i]));
-    }
+    const [x0, x1, y0, y1, z0, z1] = unit.box;
+    unit.box = new THREE.Box3(new THREE.Vector3(x0, y0, z0), new THREE.Vector3(x1, y1, z1));
   }
-  return { units: parts.units, tris, lines };
+  return { units: parts.units, tris: new Merged(3, parts.tris), lines: new Merged(2, parts.lines) };
 }
 
 // Makes a layer's meshes draw exactly the units for which wanted(unit) holds.

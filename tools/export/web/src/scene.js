@@ -123,11 +123,13 @@ function buffer_of(view) {
 export function draw(view, ship, state) {
   view.drawn = state;
   const rule = rules(ship, state);
+  // The target is drawn apart, in wide lines.
+  const in_layer = { ...rule, shown: (u) => u.kind !== 'target' && rule.shown(u) };
   for (const name of ['shown', 'faint', 'newest']) {
-    const key = ship.units.map((u) => rule[name](u) ? 1 : 0).join('');
+    const key = ship.units.map((u) => in_layer[name](u) ? 1 : 0).join('');
     if (ship.layers[name].key === key) continue;
     ship.layers[name].key = key;
-    fill(ship.layers[name], ship.merged, ship.units, rule[name]);
+    fill(ship.layers[name], ship.merged, ship.units, in_layer[name]);
   }
   const { width, height, scale } = buffer_of(view);
   const frame = frame_matrices(rule.frame, width, height);

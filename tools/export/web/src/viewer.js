@@ -125,11 +125,15 @@ function recorded_parts(module, c, text) {
     index: copy(Uint32Array, module.HEAPU32, c('tev_indices', b), c('tev_index_count', b)),
   });
   const count = c('tev_unit_count');
-  const raw = copy(Int32Array, module.HEAP32, c('tev_units'), count * 6);
+  // A unit: kind, position, triangles' start and count, lines' start and
+  // count (ints), its box (six floats).
+  const raw = copy(Int32Array, module.HEAP32, c('tev_units'), count * 12);
+  const floats = new Float32Array(raw.buffer);
   const units = [];
   for (let u = 0; u < count; u++) {
-    const [kind, position, tri_start, tri_count, line_start, line_count] = raw.subarray(u * 6, u * 6 + 6);
+    const [kind, position, tri_start, tri_count, line_start, line_count] = raw.subarray(u * 12, u * 12 + 6);
     units.push({ kind_code: kind, kind: text(c('tev_part_kind_name', kind)), position,
+                 box: [...floats.subarray(u * 12 + 6, u * 12 + 12)],
                  ranges: { 3: { start: tri_start, count: tri_count }, 2: { start: line_start, count: line_count } } });
   }
   const earth = {

@@ -11,10 +11,14 @@
 #include <emscripten/emscripten.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
+#include <unordered_map>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -61,6 +65,7 @@ struct Unit {
     int kind;      // DrawnPart: floor for a block's floor and body
     int position;  // a block's construction position, or -1
     unsigned tri_start, tri_count, line_start, line_count;
+    float box[6];  // of its vertices: x0, x1, y0, y1, z0, z1
 };
 
 Buffer tris, lines;
@@ -68,17 +73,35 @@ std::vector<Unit> units;
 
 unsigned char byte_of(float c) { return static_cast<unsigned char>(c <= 0 ? 0 : c >= 1 ? 255 : c * 255 + 0.5f); }
 
+// A vertex's position as a key: its three floats' bits (a zero of either
+// sign as +0, which equals it).
+struct Position {
+    float x, y, z;
+    bool operator==(const Position& o) const { return x == o.x && y == o.y && z == o.z; }
+};
+struct PositionHash {
+    size_t operator()(const Position& p) const
+    {
+        const auto bits = [](float f) {
+            uint32_t b;
+            f += 0.0f;
+            std::memcpy(&b, &f, sizeof b);
+            return size_t(b);
+        };
+        return (bits(p.x) * 73856093u) ^ (bits(p.y) * 19349663u) ^ (bits(p.z) * 83492791u);
+    }
+};
+
 // Adds the vertices (three floats each) in one colour; returns their
 // indices in the buffer, one per vertex given.
 std::vector<unsigned> add_vertices(Buffer& b, const std::vector<float>& p, const gl_capture::Rgb& colour)
 {
-    std::map<std::tuple<float, float, float>, unsigned> at;
+    std::unordered_map<Position, unsigned, PositionHash> at(p.size() / 3);
     std::vector<unsigned> index;
+    index.reserve(p.size() / 3);
     for (size_t i = 0; i + 2 < p.size(); i += 3) {
-        const auto key = std::make_tuple(p[i], p[i + 1], p[i + 2]);
-        auto found = at.find(key);
-        if (found == at.end()) {
-            found = at.emplace(key, unsigned(b.positions.size() / 3)).first;
+        const auto [found, added] = at.emplace(Position{p[i], p[i + 1], p[i + 2]}, unsigned(b.positions.size() / 3));
+        if (added) {
             b.positions.insert(b.positions.end(), {p[i], p[i + 1], p[i + 2]});
             b.colours.insert(b.colours.end(), {byte_of(colour.r), byte_of(colour.g), byte_of(colour.b)});
         }
@@ -87,11 +110,23 @@ std::vector<unsigned> add_vertices(Buffer& b, const std::vector<float>& p, const
     return index;
 }
 
+// The box of the vertices that a range of indices names.
+void grow_box(float (&box)[6], const Buffer& b, size_t start, size_t end)
+{
+    for (size_t i = start; i < end; ++i)
+        for (int axis = 0; axis < 3; ++axis) {
+            const float v = b.positions[3 * b.indices[i] + axis];
+            box[2 * axis] = std::min(box[2 * axis], v);
+            box[2 * axis + 1] = std::max(box[2 * axis + 1], v);
+        }
+}
+
 void add_unit(int kind, int position, const Geometry& g)
 {
     if (g.empty())
         return;
-    Unit u{kind, position, unsigned(tris.indices.size()), 0, unsigned(lines.indices.size()), 0};
+    Unit u{kind, position, unsigned(tris.indices.size()), 0, unsigned(lines.indices.size()), 0,
+           {HUGE_VALF, -HUGE_VALF, HUGE_VALF, -HUGE_VALF, HUGE_VALF, -HUGE_VALF}};
     for (const Geometry::Surface& s : g.surfaces) {
         const std::vector<unsigned> index = add_vertices(tris, s.positions, s.colour);
         for (unsigned i : s.indices)
@@ -104,6 +139,8 @@ void add_unit(int kind, int position, const Geometry& g)
     }
     u.tri_count = unsigned(tris.indices.size()) - u.tri_start;
     u.line_count = unsigned(lines.indices.size()) - u.line_start;
+    grow_box(u.box, tris, u.tri_start, tris.indices.size());
+    grow_box(u.box, lines, u.line_start, lines.indices.size());
     units.push_back(u);
 }
 
@@ -117,6 +154,9 @@ void record_earth()
 {
     const ViewState saved = view_state;
     view_state.show_earth = 1;
+    // As little else as the frame allows: no blocks, station, target or hull.
+    view_state.blocks_shown = 0;
+    view_state.show_station = view_state.show_target = view_state.show_hull = 0;
     gl_capture::clear_prims();
     display();
     view_state = saved;
