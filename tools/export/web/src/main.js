@@ -189,6 +189,10 @@ function hook(view, ship, page) {
     set,
     // A link's fragment, read as the page reads its address.
     link: (fragment) => { page.set_link(fragment); return state(); },
+    // The pop-up menu's entry of a value, as tev's menu chooses it.
+    menu: (value) => { ship.viewer.menu(value); page.set({}); return state(); },
+    // favview.sav's text for the view, as tev writes it.
+    favourite_text: () => ship.viewer.favourite_text(),
     pick: (x, y) => pick(view, ship, drawn(page.state), x, y)?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };

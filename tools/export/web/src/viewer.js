@@ -75,8 +75,6 @@ export async function open_viewer(store) {
       if (code === F6) favourite_out();
     }),
     menu: (value) => run(() => c('tev_menu', value)),
-    // A key script typed; "" or why it was refused.
-    run_keys: (script) => { favourite_in(); return with_string(script, (at) => text(c('tev_run_keys', at))); },
     link: (t) => text(c('tev_link', t.highlight ? 1 : 0, t.xray ? 1 : 0, t.panel ? 1 : 0)),
     // A link's fields and key script on top of the view and the toggles
     // given: { toggles, refused }.

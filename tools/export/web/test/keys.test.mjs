@@ -114,4 +114,14 @@ test('F5 restores from malformed favview.sav texts exactly what tev restores', a
     // The case that once went wrong: tev reads on past the line it cannot.
     if (name === 'a line that does not read') assert.deepEqual([after_f5.far_clip, after_f5.zoom], [7, 2.5]);
   }
+  // F6 keeps tev's nine lines byte for byte: its writer's text for the view.
+  const kept = await page.evaluate(() => {
+    window.tev.menu(4);  // Toggle View: overhead, whose zoom and camera differ from the start's
+    window.tev.set({ cam_x: 1 / 3, zoom: 1e7 });
+    return window.tev.favourite_text();
+  });
+  await page.focus('#view');
+  await page.keyboard.press('F6');
+  assert.equal(await page.evaluate(() => localStorage.getItem(`tev favourite view ${location.pathname}`)), kept);
+  assert.equal(kept, '1\n0\n1e+07\n0.333333\n0\n60\n60\n110\n0\n');
 });

@@ -286,7 +286,6 @@ EMSCRIPTEN_KEEPALIVE void tev_set(int i, double value)
         view_state.*f.whole = !(value == value) ? 0 : value >= INT_MAX ? INT_MAX : value <= INT_MIN ? INT_MIN : int(value);
 }
 
-EMSCRIPTEN_KEEPALIVE void tev_reset_view() { reset_view(); }
 EMSCRIPTEN_KEEPALIVE void tev_start_up_view() { set_start_up_view(); }
 
 // ---- the commands -------------------------------------------------------------------
@@ -339,17 +338,6 @@ EMSCRIPTEN_KEEPALIVE const char* tev_commands()
 }
 
 // ---- key scripts and links ------------------------------------------------------------
-
-// Runs a key script; returns "" or why it was refused (and then runs none of it).
-EMSCRIPTEN_KEEPALIVE const char* tev_run_keys(const char* script)
-{
-    std::vector<ScriptStep> steps;
-    std::string error;
-    if (parse_key_script(script, steps, error))
-        run_key_script(steps);
-    std::fflush(stdout);
-    return hand_out(error);
-}
 
 // The fragment of a link to the view and the page's toggles (each 0 or 1).
 EMSCRIPTEN_KEEPALIVE const char* tev_link(int highlight, int xray, int panel)
