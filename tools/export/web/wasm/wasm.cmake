@@ -19,8 +19,12 @@ file(CREATE_LINK ${freeglut_headers}/GL ${headers}/GL SYMBOLIC)
 file(CREATE_LINK ${khr_headers}/KHR ${headers}/KHR SYMBOLIC)
 file(CREATE_LINK ${json_headers}/nlohmann ${headers}/nlohmann SYMBOLIC)
 
+# The page never prints the help text's build stamp, and emscripten's clang
+# does not take it from SOURCE_DATE_EPOCH: a fixed one keeps the build
+# reproducible.
 set(flags -std=c++17 -O2 -DNDEBUG -Wall -Wextra -I${PROJECT_SOURCE_DIR} -isystem ${headers}
-    -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -Wno-builtin-macro-redefined
+    "-D__DATE__=\"Jan  1 1970\"" "-D__TIME__=\"00:00:00\"")
 if(TEV_WERROR)
   list(APPEND flags -Werror)
 endif()
@@ -35,7 +39,8 @@ foreach(source ${wasm_sources})
     COMMAND ${EMXX} ${flags} -MD -MF ${object}.d -c ${PROJECT_SOURCE_DIR}/${source} -o ${object}
     DEPENDS ${PROJECT_SOURCE_DIR}/${source}
     DEPFILE ${object}.d
-    COMMENT "Compiling ${source} to WebAssembly")
+    COMMENT "Compiling ${source} to WebAssembly"
+    VERBATIM)
   list(APPEND objects ${object})
 endforeach()
 
@@ -50,4 +55,5 @@ add_custom_command(
           -sMODULARIZE=1 -sEXPORT_NAME=create_tev_module -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
           -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=UTF8ToString,FS
   DEPENDS ${objects}
-  COMMENT "Linking the viewer's WebAssembly module")
+  COMMENT "Linking the viewer's WebAssembly module"
+  VERBATIM)
