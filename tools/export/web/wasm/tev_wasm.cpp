@@ -15,12 +15,11 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
-#include <unordered_map>
+#include <cstring>
 #include <string>
-#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -30,7 +29,6 @@
 #include "app/input.h"
 #include "render/render.h"
 #include "ship/ship.h"
-#include "tools/common/headless.h"
 #include "tools/common/key_script.h"
 #include "tools/common/view_link.h"
 #include "tools/export/model.h"
