@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include <vector>
+
+#include "tools/common/key_script.h"
 #include "view/view_state.h"
 
 // The page's own toggles; a negative value leaves the field out.
@@ -24,3 +27,18 @@ std::string shortest_float(float value);
 
 // Every byte but letters, digits and - . _ ~ as %XX.
 std::string percent_encoded(const std::string& text);
+
+// What a fragment asks for on top of a view and toggles: each field of the
+// view state by its name (and the page's earlier names counter, deck,
+// ceilings, hull, station and target), each toggle, and the key script of
+// keys=. A field that is malformed or out of range (the counter past its
+// end, a flag other than 0 or 1, a float not finite in single precision) is
+// ignored; so is a script the parser refuses, whole, with the reason in
+// `refused`.
+struct LinkRequest {
+    ViewState view;
+    PageToggles toggles;
+    std::vector<ScriptStep> steps;
+    std::string refused;
+};
+LinkRequest read_link_fragment(const std::string& fragment, const ViewState& view, const PageToggles& toggles);

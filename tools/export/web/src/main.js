@@ -1,19 +1,21 @@
-// Starts the page: the view, the model, the state and its link, the
-// controls, and a small hook through which a test (or a curious user, from
-// the console) reads the page's state and drives it.
+// Starts the page: the view, the viewer (tev's own code) and the ship it
+// records, the state and its link, the controls, and a small hook through
+// which a test (or a curious user, from the console) reads the page's state
+// and drives it.
 import { create_view, load_ship, draw, rules, pick, screen_point, distance_ahead } from './scene.js';
-import { initial_view, initial_toggles, link_of, read_link } from './state.js';
-import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
+import { initial_view, initial_toggles } from './state.js';
+import { open_viewer } from './viewer.js';
+import { command_table } from './commands.js';
 import { follow_drags } from './pointer.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
-import { model_glb } from './model_source.js';
 
 const $ = (id) => document.getElementById(id);
 const LOADING_PATIENCE_MS = 20000;
 
 async function start() {
   const view = open_view();
-  const ship = await read_model(view);
+  const viewer = await open_viewer(favourite_store());
+  const ship = load_ship(view, viewer);
   const page = create_page(view, ship);
   $('status').textContent = `${ship.blocks.length} blocks`;
   page.set_link(location.hash);
@@ -32,47 +34,41 @@ function open_view() {
   }
 }
 
-// model_glb names what is wrong with the carried model itself; a glb that
-// unpacks but does not parse is damaged too.
-async function read_model(view) {
-  const bytes = await model_glb();
-  try {
-    return await load_ship(view, bytes);
-  } catch (error) {
-    console.error(error);
-    throw new Error("the ship's model is damaged");
-  }
-}
-
 // The page's state, { view (tev's view state), toggles }, and what acts on
 // it: the commands call these.
 function create_page(view3d, ship) {
-  const facts = ship.facts, store = favourite_store();
-  let state = { view: initial_view(facts), toggles: initial_toggles() }, controls = null;
+  const { facts, viewer } = ship;
+  let state = { view: initial_view(viewer), toggles: initial_toggles() }, controls = null;
   const page = {
-    facts, blocks: ship.blocks, loaded_ms: null,
+    facts, blocks: ship.blocks, loaded_ms: null, commands: command_table(viewer.commands),
     get state() { return state; },
     // change: { view: some fields of the view state, toggles: some toggles }
     set(change) {
       const before = state;
-      state = { view: { ...state.view, ...change.view }, toggles: { ...state.toggles, ...change.toggles } };
+      if (change.view) viewer.set_view(change.view);
+      state = { view: viewer.view(), toggles: { ...state.toggles, ...change.toggles } };
       draw(view3d, ship, drawn(state));
-      controls.update(state, before);
+      controls.update(state, before, rules(ship, drawn(state)).frame.heads_up);
       link.write();
     },
-    key: (key) => page.set({ view: keyboard(state.view, key, facts) ?? {} }),
-    special: (code, shift) => page.set({ view: special_key(state.view, code, shift, store) ?? {} }),
+    key: (key) => { viewer.key(key); page.set({}); },
+    // What tev prints (it could not save the favourite view) goes to the status line.
+    special(code, shift) {
+      const said = viewer.special(code, shift).trim();
+      page.set({});
+      if (said) say_status(said);
+    },
     toggle: (name) => page.set({ toggles: { [name]: !state.toggles[name] } }),
     // A link's fields, then its key script typed on top of them.
     set_link(fragment) {
-      const asked = read_link(fragment, facts, state.view, state.toggles);
+      const asked = viewer.read_link(fragment, state.toggles);
       if (asked.refused) say_status(`keys= ignored: ${asked.refused}`);
-      page.set({ view: run_key_script(asked.view, asked.steps, facts, store), toggles: asked.toggles });
+      page.set({ toggles: asked.toggles });
     },
     copy_link: () => copy_link(link.write_now),
     help: show_help,
   };
-  const link = keep_link(() => `#${link_of(state.view, state.toggles)}`);
+  const link = keep_link(() => viewer.link(state.toggles));
   Object.assign(page, player(page));
   controls = create_controls(page);
   follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }),
@@ -160,7 +156,7 @@ function follow_pointer(view, ship, page) {
 // window.tev: what the scene shows, read back from its rules, and the
 // page's controls.
 function hook(view, ship, page) {
-  const is_view_field = new Set(VIEW_FIELDS.map((f) => f.name));
+  const is_view_field = new Set(ship.viewer.fields.map((f) => f.name));
   const state = () => {
     const { view: v, toggles } = page.state;
     const rule = rules(ship, drawn(page.state));
@@ -191,6 +187,12 @@ function hook(view, ship, page) {
     state,
     blocks: () => ship.blocks,
     set,
+    // A link's fragment, read as the page reads its address.
+    link: (fragment) => { page.set_link(fragment); return state(); },
+    // The pop-up menu's entry of a value, as tev's menu chooses it.
+    menu: (value) => { ship.viewer.menu(value); page.set({}); return state(); },
+    // favview.sav's text for the view, as tev writes it.
+    favourite_text: () => ship.viewer.favourite_text(),
     pick: (x, y) => pick(view, ship, drawn(page.state), x, y)?.name ?? null,
     screen_point: (name) => screen_point(view, ship, name),
   };
