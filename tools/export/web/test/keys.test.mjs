@@ -8,7 +8,7 @@
 // malformed favview.sav texts are restored by F5 in the page and by
 // tev-export --keys '<F5>' beside the same file. Both must agree, field for
 // field.
-import { test, before, after } from 'node:test';
+import { test, before, after } from './timed.mjs';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
