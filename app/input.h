@@ -20,5 +20,14 @@ int special_key_named(const char* name, size_t length);
 // Every name that special_key_named knows, in the order of the commands.
 std::vector<const char*> special_key_names();
 
+// The keys of each letter command and its line of the help text (null for a
+// command the help leaves out), in the order of the help text; for the
+// companions that list the commands.
+struct KeyCommandKeys {
+    const char* keys;
+    const char* help;
+};
+std::vector<KeyCommandKeys> key_command_keys();
+
 // The help text, as printed by '?'.
 void print_help();

@@ -206,6 +206,15 @@ static const KeyCommand* find_command(unsigned char key)
     return nullptr;
 }
 
+std::vector<KeyCommandKeys> key_command_keys()
+{
+    std::vector<KeyCommandKeys> list;
+    for (const KeyCommand& c : key_commands)
+        if (c.action)
+            list.push_back({c.keys, c.help});
+    return list;
+}
+
 bool key_quits(unsigned char key)
 {
     const KeyCommand* c = find_command(key);

@@ -1,9 +1,9 @@
 #!/bin/sh
 # Renders and exports a fixed set of views with two builds of the companion
 # tools and compares what they wrote, byte for byte: pictures, a
-# construction set, deck plans, every model format, both parts lists, the
-# web page (as a site and as one file), a marked block, a video, a
-# turntable and the help texts. gl2ps stamps its SVG, PDF and EPS files with
+# construction set, deck plans, a booklet, every model format, both parts
+# lists, the web page (as a site and as one file), a marked block, a video,
+# a turntable and the help texts. gl2ps stamps its SVG, PDF and EPS files with
 # the time they were made (a CreationDate line); those are compared without
 # that line. Exit status 0 when everything matches, 1 when not, 2 on usage.
 #   tools/compare-builds.sh OLD NEW
@@ -63,6 +63,8 @@ render() {
     snapshot --keys 'okxt' --size 320 --out "$out/overhead.eps"
     snapshot --keys 'o' --size 160 --construction "$out/construction" 2>/dev/null
     snapshot --size 320 --deck-plans "$out/plans" 2>/dev/null
+    snapshot --keys 'ozjjjjj' --size 320 --link https://tev.example.org/ship.html \
+        --booklet "$out/booklet.pdf" 2>/dev/null
     export_ --out "$out/ship.glb" >"$out/export-stdout.txt"
     export_ --keys kx --out "$out/ship.gltf"
     export_ --keys kx --out "$out/ship.obj"

@@ -24,6 +24,12 @@ snapshot --keys o --out "$docs/overhead.png"
 snapshot --keys "o$(repeat n 12)t$(repeat '<S-PageDown>' 9)<S-Left>$(repeat '<Left>' 12)" --out "$docs/deck_4_from_above.png"
 snapshot --keys "kx" --out "$docs/perspective_hull_target.png"
 snapshot --keys "${close_up}" --out "$docs/close_up.png"
+# Inside the ship: the cutaway along the centre line, and the overhead view
+# cut at z 11, half way up deck 18, over the middle of the ship.
+snapshot --cutaway "$docs/cutaway.png"
+snapshot --cutaway "$docs/cutaway.pdf"
+snapshot --keys "owf$(repeat '<S-PageDown>' 5)$(repeat '<S-Left>' 3)" --size 480 --section 'z<11' \
+    --out "$docs/section_overhead.png"
 
 steps=$(mktemp -d)
 trap 'rm -rf "$steps"' EXIT
@@ -46,7 +52,7 @@ cp "$steps/turn/turntable.gif" "$docs/turntable.gif"
 # step 80 as a picture.
 snapshot --keys "${close_up}t" --size 480 --link https://tev.example.org/ship.html \
     --booklet "$docs/booklet.pdf" 2>/dev/null
-pdftoppm -png -r 80 -f 81 -l 81 -singlefile "$docs/booklet.pdf" "$docs/booklet_step"
+pdftoppm -png -r 80 -f 82 -l 82 -singlefile "$docs/booklet.pdf" "$docs/booklet_step"
 
 # The whole ship's web page with everything the export can hold (hull and
 # target too, for the page's toggles), as one file that opens with a

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Builds the Debian package tev_1.0~beta3_amd64.deb: sets up (with the npm
+# Builds the Debian package tev_1.0~beta3_amd64.deb: sets up (with emscripten and the npm
 # packages of the web page that tev-export carries), makes a Release build in
 # BUILD_DIR (default build/package) with Debian's hardening flags, and runs
 # CPack. The package is written to OUT_DIR (default: the current directory)
@@ -25,7 +25,7 @@ flags() { (cd "$root" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags 
 cxxflags="$(flags CXXFLAGS) $(flags CPPFLAGS | sed 's/-Wdate-time//')"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$(flags LDFLAGS)" >&2
-# The setup step installed the web page's npm packages; a packaged tev-export
+# The setup step installed emscripten and the web page's npm packages; a packaged tev-export
 # without its page would be a broken --web.
 grep -q '^TEV_WEB_PAGE:INTERNAL=ON$' "$build/CMakeCache.txt" ||
     { echo "package: tev-export would be built without its web page (see tools/export/web)" >&2; exit 1; }

@@ -9,9 +9,9 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-run_packages="g++ cmake make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev libassimp-dev libtinygltf-dev nlohmann-json3-dev zlib1g-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev libcairo2-dev libpango1.0-dev librsvg2-dev libqrencode-dev fonts-dejavu-core pkg-config xvfb xauth"
+run_packages="g++ cmake make emscripten freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libgif-dev libgl2ps-dev libassimp-dev libtinygltf-dev nlohmann-json3-dev zlib1g-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev libcairo2-dev libpango1.0-dev librsvg2-dev libqrencode-dev fonts-dejavu-core pkg-config xvfb xauth"
 package_packages="$run_packages dpkg-dev file"
-test_packages="$package_packages lintian desktop-file-utils man-db libgtest-dev libxtst-dev clang libclang-rt-14-dev poppler-utils qpdf zbar-tools chromium ffmpeg"
+test_packages="$package_packages lintian desktop-file-utils man-db libgtest-dev libxtst-dev clang libclang-rt-14-dev poppler-utils qpdf zbar-tools chromium ffmpeg librsvg2-bin"
 
 case "${1:-}" in
     run) wanted=$run_packages ;;

@@ -27,3 +27,17 @@ extern ViewState view_state;
 
 // Puts the camera back to the defaults of the current projection mode.
 void reset_view();
+
+// Sets the view state while it lives and puts back the one before it
+// however the scope ends, so that a tool can draw another view between the
+// frames of a key script.
+class ScopedViewState {
+public:
+    explicit ScopedViewState(const ViewState& view) : saved_(view_state) { view_state = view; }
+    ScopedViewState(const ScopedViewState&) = delete;
+    ScopedViewState& operator=(const ScopedViewState&) = delete;
+    ~ScopedViewState() { view_state = saved_; }
+
+private:
+    ViewState saved_;
+};

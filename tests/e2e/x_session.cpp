@@ -130,6 +130,11 @@ Tev::Tev(const std::string& display, const std::string& work_dir, bool unprivile
         throw std::runtime_error("cannot open display " + display);
     for (auto end = deadline(20); !window_ && Clock::now() < end; pause(0.05))
         window_ = find_window(x_, "TEV V1.0");
+    // The window stays black until the first frame, which a busy machine
+    // draws late.
+    const Pixel black{0, 0, 0};
+    for (auto end = deadline(20); window_ && Clock::now() < end && screenshot().share(black) == 1;)
+        pause(0.05);
     settle();
 }
 

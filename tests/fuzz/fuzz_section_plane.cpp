@@ -1,12 +1,12 @@
 // Feeds arbitrary bytes to the reader of --section. A plane is either
 // refused with one line that quotes it, or read into an axis and a finite
-// value that, written out again, read back as the same plane.
+// value that, written out again, reads back as the same plane.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-#include "tools/snapshot/section.h"
+#include "tools/common/section_plane.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     SectionPlane again{};
     if (!parse_section_plane(section_text(plane), again).empty() || again.axis != plane.axis ||
-        again.keep_below != plane.keep_below)
+        again.keep_below != plane.keep_below || again.value != plane.value)
         std::abort();
     return 0;
 }

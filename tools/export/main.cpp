@@ -8,6 +8,7 @@
 
 #include "tools/common/command_line.h"
 #include "tools/common/output_file.h"
+#include "tools/common/view_link.h"
 #include "tools/export/gltf_writer.h"
 #include "tools/export/model_files.h"
 #include "tools/export/web/web_page.h"
@@ -37,13 +38,14 @@ const char help[] =
     "                       counts per routine and per deck\n"
     "  --web DIR            the viewer as a web page, in any browser: DIR/index.html,\n"
     "                       DIR/ship.glb (every block of every deck, the hull, target\n"
-    "                       and station, with the animation), DIR/ship.js (the same\n"
-    "                       model for the page), the page's script and style sheet;\n"
+    "                       and station, with the animation, for other tools),\n"
+    "                       DIR/ship.js (the view for the page), the page's script\n"
+    "                       (the viewer itself inside) and style sheet;\n"
     "                       the page starts on the view the keys left, camera and\n"
     "                       all, and takes the viewer's keys. Open DIR/index.html\n"
     "                       from disk, or serve DIR with any static web server.\n"
-    "  --html FILE          the same page as one self-contained FILE (.html), the model\n"
-    "                       inside: open it from disk, send it, or serve it\n"
+    "  --html FILE          the same page as one self-contained FILE (.html): open it\n"
+    "                       from disk, send it, or serve it\n"
     "  --help               this text\n"
     "\n"
     "Give --out, --parts-list or both, or --web, or --html. In glTF the root node\n"
@@ -152,11 +154,12 @@ int export_web_page(const Options& o, const std::vector<ScriptStep>& steps)
     request.construction = true;
     request.all_decks = true;
     request.all_parts = true;
+    const ShipModel ship = capture_ship(request);
+    const std::string view = link_fragment(ship.view);
     std::string glb, error;
-    if (!ship_glb(request, glb, error))
-        return failure(program, error);
-    if (!o.html.empty() ? !write_single_page(o.html, glb, error)
-                        : !make_directory(o.web, error) || !write_web_page(o.web, glb, error))
+    if (!o.html.empty() ? !write_single_page(o.html, view, error)
+                        : !serialise_gltf(ship, true, glb, error) || !make_directory(o.web, error) ||
+                              !write_web_page(o.web, view, glb, error))
         return failure(program, error);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "tools/common/headless.h"
 #include "render/render.h"
+#include "view/view_fields.h"
 #include "view/view_state.h"
 
 namespace {
@@ -130,40 +131,12 @@ int ShipModel::block_count() const
     return n;
 }
 
-// The fields of view_state_record, in the order of ViewState: an int field
-// or a float field each.
-struct ViewField {
-    const char* name;
-    int ViewState::*integer;
-    float ViewState::*real;
-};
-
-static const ViewField view_fields[] = {
-    // name               int field                        float field
-    {"show_station",     &ViewState::show_station,        nullptr},
-    {"show_earth",       &ViewState::show_earth,          nullptr},
-    {"far_clip",         &ViewState::far_clip,            nullptr},
-    {"show_hull",        &ViewState::show_hull,           nullptr},
-    {"world_view",       &ViewState::world_view,          nullptr},
-    {"blocks_shown",     &ViewState::blocks_shown,        nullptr},
-    {"deck_shown",       &ViewState::deck_shown,          nullptr},
-    {"show_ceilings",    &ViewState::show_ceilings,       nullptr},
-    {"show_target",      &ViewState::show_target,         nullptr},
-    {"zoom",             nullptr,                         &ViewState::zoom},
-    {"perspective_mode", &ViewState::perspective_mode,    nullptr},
-    {"cam_x",            nullptr,                         &ViewState::cam_x},
-    {"cam_y",            nullptr,                         &ViewState::cam_y},
-    {"cam_z",            nullptr,                         &ViewState::cam_z},
-    {"view_angle",       nullptr,                         &ViewState::view_angle},
-    {"view_pitch",       nullptr,                         &ViewState::view_pitch},
-};
-
 nlohmann::ordered_json view_state_record(const ViewState& view)
 {
     nlohmann::ordered_json record = nlohmann::ordered_json::object();
     for (const ViewField& field : view_fields) {
-        if (field.integer)
-            record[field.name] = view.*field.integer;
+        if (field.whole)
+            record[field.name] = view.*field.whole;
         else if (const float v = view.*field.real; std::isfinite(v))
             record[field.name] = double(v);
     }
@@ -196,14 +169,15 @@ ShipModel capture_ship(const ModelRequest& request)
     model.view = view_state;
     model.construction = request.construction;
 
-    const ViewState script_view = view_state;
-    view_state.show_earth = 0;
+    ViewState captured = view_state;
+    captured.show_earth = 0;
     if (request.all_decks)
-        view_state.deck_shown = all_decks;
+        captured.deck_shown = all_decks;
     if (request.all_parts)
-        view_state.show_ceilings = view_state.show_hull = view_state.show_target = view_state.show_station = 1;
+        captured.show_ceilings = captured.show_hull = captured.show_target = captured.show_station = 1;
     if (request.construction)
-        view_state.blocks_shown = block_total();
+        captured.blocks_shown = block_total();
+    const ScopedViewState capturing(captured);
     sort_into_parts(capture_frame(), model.parts);
     if (request.construction) {
         // The tubes stand only while the counter is low; draw them once more
@@ -212,7 +186,6 @@ ShipModel capture_ship(const ModelRequest& request)
         const DrawnPart tubes = DrawnPart::upright_tubes;
         sort_into_parts(capture_frame(), model.parts, &tubes);
     }
-    view_state = script_view;
     gl_capture::clear_prims();
     return model;
 }

@@ -4,15 +4,20 @@
 // step as a link and a QR code) and the parts list.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "tools/snapshot/picture_request.h"
+#include "tools/snapshot/section.h"
 
 struct BookletRequest {
     std::string path;   // FILE.pdf
     std::string paper;  // a paper's name, as booklet_paper_problem accepts
     std::string link;   // where the reader keeps ship.html, or empty
     std::string keys;   // the key script, as given, for the cover
+    // Where the views are cut, which the cutaway follows if it stands
+    // upright; else the cutaway is cut along the centre line.
+    std::optional<SectionPlane> section;
 };
 
 // "" or what is wrong with the paper's name.

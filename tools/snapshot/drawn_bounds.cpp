@@ -65,3 +65,20 @@ Bounds bounds_of(const std::vector<Point>& points)
         }
     return b;
 }
+
+BlockExtent block_extent(int position)
+{
+    constexpr float reach = 512;  // more than the whole ship
+    const Block& b = *block_sequence[position];
+    const Bounds bounds{{b.x0, b.y0, b.z0}, {b.x1, b.y1, b.z1}};
+    const Bounds drawn = bounds_of(block_drawn_points(position, reach));
+    return {drawn.empty() ? bounds : drawn, bounds};
+}
+
+Bounds BlockExtent::room(int a, int b) const
+{
+    for (const int k : {a, b})
+        if (bounds.low[k] < drawn.low[k] || bounds.high[k] > drawn.high[k])
+            return drawn;
+    return bounds;
+}

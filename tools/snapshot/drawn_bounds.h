@@ -33,3 +33,14 @@ struct Bounds {
     bool empty() const { return low[0] > high[0]; }
 };
 Bounds bounds_of(const std::vector<Point>& points);
+
+// What the block at `position` draws (its bounds if nothing), and its
+// bounds.
+struct BlockExtent {
+    Bounds drawn, bounds;
+    // Where a label of the block may go on a drawing across axes a and b
+    // (0 x, 1 y, 2 z): its bounds where they lie inside what it draws
+    // there, else all that it draws.
+    Bounds room(int a, int b) const;
+};
+BlockExtent block_extent(int position);

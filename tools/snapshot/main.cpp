@@ -20,6 +20,7 @@
 #include "tools/common/video.h"
 #include "tools/common/virtual_display.h"
 #include "tools/snapshot/booklet.h"
+#include "tools/snapshot/cutaway.h"
 #include "tools/snapshot/deck_plans.h"
 #include "tools/snapshot/highlight.h"
 #include "tools/snapshot/offscreen.h"
@@ -42,6 +43,7 @@ const char usage[] =
     "       tev-snapshot [--size N] [--transparent] --deck-plans DIR\n"
     "       tev-snapshot [--keys SCRIPT] [--size N] [--paper a4|letter] [--link URL]\n"
     "                    [--section PLANE] --booklet FILE.pdf\n"
+    "       tev-snapshot [--size N] [--section PLANE] --cutaway FILE\n"
     "       tev-snapshot --help\n";
 
 const char help[] =
@@ -67,6 +69,14 @@ const char help[] =
     "                       (the view after it with its block marked, its name,\n"
     "                       kind, deck and place, and its deck's plan with the\n"
     "                       block marked), then the parts list\n"
+    "  --cutaway FILE       write the cutaway: the whole ship cut along its centre\n"
+    "                       line (or at --section, across x or y) and seen from\n"
+    "                       the side cut away, every deck named at the side with\n"
+    "                       a rule at its floor, the blocks in the cut labelled\n"
+    "                       (shortened or left out, and listed, as the deck plans\n"
+    "                       do), a scale bar and a title, on an A4 page turned\n"
+    "                       landscape: FILE.svg, FILE.pdf, FILE.eps or FILE.png\n"
+    "                       (--size N pixels across, default 1684)\n"
     "  --paper a4|letter    the booklet's paper (default a4)\n"
     "  --link URL           the booklet's step pages link to the web page at that\n"
     "                       step, clickable and as a QR code: URL is where the\n"
@@ -105,7 +115,9 @@ const char examples[] =
     "  tev-snapshot --keys 'ot' --out overhead.svg\n"
     "  tev-snapshot --keys 'wf' --section 'y<0' --out inside.png\n"
     "  tev-snapshot --size 1024 --deck-plans plans/\n"
-    "  tev-snapshot --keys 'ot' --booklet ship.pdf --link https://example.org/ship.html\n";
+    "  tev-snapshot --keys 'ot' --booklet ship.pdf --link https://example.org/ship.html\n"
+    "  tev-snapshot --cutaway cutaway.pdf\n"
+    "  tev-snapshot --section 'x<40' --cutaway aft.svg\n";
 
 // Frame times of the animation and the video, in hundredths of a second: a
 // quarter of a second a step, as in the model's construction animation, and
@@ -114,9 +126,9 @@ const char examples[] =
 constexpr int step_delay = 25, last_step_delay = 300, construction_video_rate = 4;
 
 struct Options {
-    std::string keys, out, construction, deck_plans, turntable, video, booklet, paper, link;
+    std::string keys, out, construction, deck_plans, turntable, video, booklet, paper, link, cutaway;
     int size = 640;
-    bool transparent = false, highlight = false;
+    bool size_given = false, transparent = false, highlight = false;
     std::optional<SectionPlane> section;
 };
 
@@ -169,12 +181,24 @@ std::string check_booklet(const Options& o)
     return o.link.empty() ? "" : booklet_link_problem(o.link);
 }
 
+// "" or what is wrong with the cutaway's options.
+std::string check_cutaway(const Options& o)
+{
+    if (o.cutaway.empty())
+        return "";
+    if (!ends_with(o.cutaway, ".png") && vector_format(o.cutaway) < 0)
+        return "--cutaway " + o.cutaway + ": the cutaway's name must end in .svg, .pdf, .eps or .png";
+    if (!o.keys.empty() || o.highlight || o.transparent)
+        return "--cutaway draws the whole ship on white paper and takes no --keys, --highlight or --transparent";
+    return o.section ? cutaway_plane_problem(*o.section) : "";
+}
+
 // "" or what is wrong with the options taken together.
 std::string check(const Options& o)
 {
     if (o.out.empty() + o.construction.empty() + o.deck_plans.empty() + o.turntable.empty() +
-            o.booklet.empty() != 4)
-        return "give one of --out, --construction, --turntable, --deck-plans or --booklet";
+            o.booklet.empty() + o.cutaway.empty() != 5)
+        return "give one of --out, --construction, --turntable, --deck-plans, --booklet or --cutaway";
     if (!o.video.empty() && o.construction.empty() + o.turntable.empty() != 1)
         return "--video goes with --construction or --turntable";
     if (!o.video.empty() && !is_video_name(o.video))
@@ -190,6 +214,8 @@ std::string check(const Options& o)
     if (!o.deck_plans.empty() && o.size < deck_plan_least_size)
         return "--deck-plans needs --size " + std::to_string(deck_plan_least_size) + " or more, not " +
                std::to_string(o.size);
+    if (const std::string wrong = check_cutaway(o); !wrong.empty())
+        return wrong;
     return check_booklet(o);
 }
 
@@ -205,11 +231,12 @@ ToolCommandLine command_line(Options& o)
                 {"turntable",    &o.turntable},
                 {"video",        &o.video},
                 {"highlight",    nullptr,           &o.highlight},
-                {"size",         nullptr,           nullptr,     [&o](const char* v) { return parse_size(v, o.size); }},
+                {"size",         nullptr,           nullptr,     [&o](const char* v) { o.size_given = true; return parse_size(v, o.size); }},
                 {"transparent",  nullptr,           &o.transparent},
                 {"booklet",      &o.booklet},
                 {"paper",        &o.paper},
                 {"link",         &o.link},
+                {"cutaway",      &o.cutaway},
                 {"section",      nullptr,           nullptr,     [&o](const char* v) { return parse_section(v, o.section); }},
             },
             print_help, [&o] { return check(o); }};
@@ -241,7 +268,11 @@ bool write_pictures(const PictureRequest& request, const Options& o, std::string
     if (!o.construction.empty())
         return write_construction(request, o.construction, o.video, error);
     if (!o.booklet.empty())
-        return write_booklet(request, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys}, error);
+        return write_booklet(request, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys, o.section},
+                             error);
+    if (!o.cutaway.empty())
+        return write_cutaway(request, o.section.value_or(centre_line_cut), o.cutaway,
+                             o.size_given ? o.size : int(2 * cutaway_page_width), error);
     if (!o.turntable.empty())
         return write_turntable(request, o.turntable, o.video, error);
     if (vector_format(o.out) >= 0)

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/render.h"
+#include "ship/ship.h"
 
 namespace {
 
@@ -39,3 +40,12 @@ ShipSection::~ShipSection()
 }
 
 const std::optional<SectionPlane>& current_section() { return active; }
+
+void draw_cut_ship()
+{
+    if (ship_drawing_hook)
+        ship_drawing_hook(true);
+    draw_ship(0);
+    if (ship_drawing_hook)
+        ship_drawing_hook(false);
+}

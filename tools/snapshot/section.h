@@ -4,20 +4,8 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
-struct SectionPlane {
-    int axis;           // 0 x, 1 y, 2 z
-    bool keep_below;    // keeps AXIS < value, else AXIS > value
-    double value;       // ship units
-};
-
-// Reads "AXIS<V" or "AXIS>V": AXIS x, y or z, V a finite decimal number.
-// Returns "" or what is wrong with the text.
-std::string parse_section_plane(const std::string& text, SectionPlane& plane);
-
-// "x<50": the plane as parse_section_plane reads it.
-std::string section_text(const SectionPlane& plane);
+#include "tools/common/section_plane.h"
 
 // While one lives, every frame cuts the ship at `plane`, or with none,
 // leaves it whole; the section it found comes back when it goes.
@@ -34,3 +22,7 @@ private:
 
 // The plane the frames are cut at now, if any.
 const std::optional<SectionPlane>& current_section();
+
+// draw_ship between the frame's calls of the ship's hook, as the frame
+// draws it: cut at the section in force.
+void draw_cut_ship();

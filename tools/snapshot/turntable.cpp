@@ -33,13 +33,15 @@ Extent drawn_extent()
 {
     // A frame that no one sees: whoever watches the drawing is not told.
     const ScopedDrawnPartHook unwatched(nullptr);
-    const ViewState saved = view_state;
-    view_state.perspective_mode = 0;
-    view_state.show_earth = 0;
-    view_state.cam_x = view_state.cam_y = view_state.cam_z = 0;
-    view_state.zoom = measuring_half_size;
-    const std::vector<Point> points = drawn_points(display);
-    view_state = saved;
+    ViewState measuring = view_state;
+    measuring.perspective_mode = 0;
+    measuring.show_earth = 0;
+    measuring.cam_x = measuring.cam_y = measuring.cam_z = 0;
+    measuring.zoom = measuring_half_size;
+    const std::vector<Point> points = [&] {
+        const ScopedViewState measured(measuring);
+        return drawn_points(display);
+    }();
 
     Extent e = {{0, 0, 0}, 1};
     if (points.empty())

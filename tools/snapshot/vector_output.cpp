@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "render/render.h"
@@ -159,12 +161,12 @@ static bool edge_on(const FeedbackPrimitive& p)
 }
 
 // The clear colour over the whole page, behind everything.
-static void add_background(int size, bool svg)
+static void add_background(int width, int height, bool svg)
 {
     GLfloat clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    const float s = float(size);
-    FeedbackVertex corners[4] = {{0, 0, 1, {}}, {s, 0, 1, {}}, {s, s, 1, {}}, {0, s, 1, {}}};
+    const float w = float(width), h = float(height);
+    FeedbackVertex corners[4] = {{0, 0, 1, {}}, {w, 0, 1, {}}, {w, h, 1, {}}, {0, h, 1, {}}};
     for (FeedbackVertex& c : corners) {
         std::copy(clear, clear + 3, c.rgba);
         c.rgba[3] = 1;
@@ -174,10 +176,10 @@ static void add_background(int size, bool svg)
 }
 
 // Starts a gl2ps page of the frame's size on an empty file.
-static bool begin_page(std::FILE* stream, int size, GLint format, const std::string& name,
+static bool begin_page(std::FILE* stream, int width, int height, GLint format, const std::string& name,
                        const std::string& title)
 {
-    GLint viewport[4] = {0, 0, size, size};
+    GLint viewport[4] = {0, 0, width, height};
     // gl2ps is handed the primitives rather than reading the feedback itself,
     // since it would keep them in drawing order, and of faces in one plane
     // it shows the last drawn on top, where the depth test shows the first.
@@ -187,19 +189,20 @@ static bool begin_page(std::FILE* stream, int size, GLint format, const std::str
     // drops what nothing of shows.
     const GLint options = GL2PS_NO_OPENGL_CONTEXT | GL2PS_NO_BLENDING | GL2PS_SILENT |
                           GL2PS_BEST_ROOT | GL2PS_OCCLUSION_CULL;
+    // A stream in memory has no file to cut short; it ends where the last
+    // write left it.
     std::rewind(stream);
-    return ftruncate(fileno(stream), 0) == 0 &&
+    return (fileno(stream) < 0 || ftruncate(fileno(stream), 0) == 0) &&
            gl2psBeginPage(title.c_str(), "tev-snapshot", viewport, format, GL2PS_BSP_SORT, options, GL_RGBA,
                           0, nullptr, 0, 0, 0, 0, stream, name.c_str()) == GL2PS_SUCCESS;
 }
 
 // The background unless transparent, then the primitives in reverse order;
 // ends the page.
-static bool end_page(const std::vector<FeedbackPrimitive>& primitives, int size, bool svg,
-                     bool transparent)
+static bool end_page(const std::vector<FeedbackPrimitive>& primitives, const VectorPage& page, bool svg)
 {
-    if (!transparent)
-        add_background(size, svg);
+    if (page.background)
+        add_background(page.width, page.height, svg);
     for (auto p = primitives.rbegin(); p != primitives.rend(); ++p)
         if (!edge_on(*p))
             add_to_page(*p, svg);
@@ -218,19 +221,31 @@ bool write_vector(const PictureRequest& request, const std::string& path, const 
 bool draw_vector(const PictureRequest& request, std::FILE* stream, int format, const std::string& name,
                  const std::string& title, std::string& error)
 {
-    OffscreenFrame& frame = request.frame;
-    frame.bind();
-    // The overlay's text goes onto the page as it is drawn, so every try
-    // of the capture starts a page afresh.
+    return draw_vector_page(frame_page(request), stream, format, name, title, error);
+}
+
+VectorPage frame_page(const PictureRequest& request)
+{
+    request.frame.bind();
+    return {request.frame.size(), request.frame.size(), !request.transparent, [&request] {
+                display();
+                if (request.overlay)
+                    request.overlay();
+            }};
+}
+
+bool draw_vector_page(const VectorPage& page, std::FILE* stream, int format, const std::string& name,
+                      const std::string& title, std::string& error)
+{
+    // The scene's text goes onto the page as it is drawn, so every try of
+    // the capture starts a page afresh.
     bool page_open = false, started = true;
     const auto draw = [&] {
         if (page_open)
             gl2psEndPage();
-        page_open = begin_page(stream, frame.size(), format, name, title);
+        page_open = begin_page(stream, page.width, page.height, format, name, title);
         started = started && page_open;
-        display();
-        if (request.overlay)
-            request.overlay();
+        page.scene();
     };
     std::vector<FeedbackPrimitive> primitives;
     const bool captured = capture_growing(first_feedback_floats, draw, primitives);
@@ -245,9 +260,28 @@ bool draw_vector(const PictureRequest& request, std::FILE* stream, int format, c
                          : "the view is too large for a vector picture " + name;
         return false;
     }
-    if (!end_page(primitives, frame.size(), format == GL2PS_SVG, request.transparent)) {
+    if (!end_page(primitives, page, format == GL2PS_SVG)) {
         error = "cannot draw the vector picture " + name;
         return false;
     }
     return true;
+}
+
+bool draw_svg(const VectorPage& page, const std::string& title, std::string& svg, std::string& error)
+{
+    char* text = nullptr;
+    size_t size = 0;
+    std::FILE* stream = open_memstream(&text, &size);
+    if (!stream) {
+        error = "cannot draw " + title + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool drawn = draw_vector_page(page, stream, GL2PS_SVG, title, title, error);
+    const bool closed = std::fclose(stream) == 0;
+    if (drawn && closed)
+        svg.assign(text, size);
+    std::free(text);
+    if (drawn && !closed)
+        error = "cannot draw " + title + ": " + std::strerror(errno);
+    return drawn && closed;
 }

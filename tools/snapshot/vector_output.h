@@ -42,3 +42,19 @@ bool write_vector(const PictureRequest& request, const std::string& path, const 
 // `name` names the picture in errors.
 bool draw_vector(const PictureRequest& request, std::FILE* stream, int format, const std::string& name,
                  const std::string& title, std::string& error);
+
+// A page of any drawing: `scene` sets its own viewport and matrices within
+// the page's width and height (window units, which become the page's) and
+// may add gl2ps text.
+struct VectorPage {
+    int width, height;
+    bool background;  // the clear colour behind everything
+    std::function<void()> scene;
+};
+// The frame and the request's overlay as a page of the frame's size; binds
+// the frame. The request must outlive the page.
+VectorPage frame_page(const PictureRequest& request);
+bool draw_vector_page(const VectorPage& page, std::FILE* stream, int format, const std::string& name,
+                      const std::string& title, std::string& error);
+// The page as SVG text, drawn in memory.
+bool draw_svg(const VectorPage& page, const std::string& title, std::string& svg, std::string& error);

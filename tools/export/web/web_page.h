@@ -16,14 +16,14 @@ struct WebPageFile {
 // npm packages.
 extern const WebPageFile web_page_files[];
 // The page as one file, its style and script inside, in two halves: the
-// model's script goes between them. Empty without the npm packages.
+// script of the exported view goes between them. Empty without the npm packages.
 extern const WebPageFile web_single_page[2];
 
-// Writes the page's files and the model `glb` into the directory `dir`:
-// ship.glb as it is, and ship.js, the classic script through which the page
-// reads it. Each file appears under its name only once it is complete, and
-// a failure removes those already written. On failure `error` names the file
-// and why.
-bool write_web_page(const std::string& dir, const std::string& glb, std::string& error);
-// Writes the page with the model `glb` inside as the one file `path`.
-bool write_single_page(const std::string& path, const std::string& glb, std::string& error);
+// Writes the page's files into the directory `dir`, with ship.js, the
+// classic script that hands the page the exported view (`view`, a link's
+// fragment), and the model `glb` as ship.glb for other tools. Each file
+// appears under its name only once it is complete, and a failure removes
+// those already written. On failure `error` names the file and why.
+bool write_web_page(const std::string& dir, const std::string& view, const std::string& glb, std::string& error);
+// Writes the page at the exported view `view` as the one file `path`.
+bool write_single_page(const std::string& path, const std::string& view, std::string& error);

@@ -1,54 +1,20 @@
-// The ship in a handful of draw calls. Every drawn part of the model (a
-// block, a block's ceiling, the hull, ...) becomes a "unit": its triangles
-// and lines are copied, in world space and with their colour per vertex,
-// into one triangle mesh and one line mesh. Showing and hiding units
-// rewrites the meshes' index buffers, so a frame costs one draw call per
-// layer, however many blocks are shown.
+// The ship in a handful of draw calls. Every part that tev draws (a block,
+// a block's ceiling, the hull, ...) is a "unit": the viewer records them all
+// once, into one triangle buffer and one line buffer with their colour per
+// vertex. Showing and hiding units rewrites the meshes' index buffers, so a
+// frame costs one draw call per layer, however many blocks are shown.
 import * as THREE from 'three';
 
 // One merged buffer of one primitive type: the vertices of every unit, and
 // the full index from which each layer copies the ranges of its units.
 class Merged {
-  constructor(per_primitive) {
+  constructor(per_primitive, { positions, colours, index }) {
     this.per_primitive = per_primitive;  // 3 for triangles, 2 for lines
-    this.positions = [];
-    this.colours = [];
-    this.index = [];
-  }
-
-  // A primitive's vertices that share a position become one (about half of
-  // them in this model), which spares the vertex stage as many.
-  add(geometry, matrix, colour, unit, pairs_of) {
-    const position = geometry.attributes.position;
-    const merged_at = new Map(), vertex_of = new Uint32Array(position.count);
-    const v = new THREE.Vector3();
-    for (let i = 0; i < position.count; i++) {
-      v.fromBufferAttribute(position, i);
-      const key = `${v.x},${v.y},${v.z}`;
-      if (!merged_at.has(key)) {
-        merged_at.set(key, this.positions.length / 3);
-        v.applyMatrix4(matrix);
-        this.positions.push(v.x, v.y, v.z);
-        this.colours.push(Math.round(colour.r * 255), Math.round(colour.g * 255), Math.round(colour.b * 255));
-        unit.box.expandByPoint(v);
-      }
-      vertex_of[i] = merged_at.get(key);
-    }
-    const start = this.index.length;
-    for (const i of pairs_of(geometry)) this.index.push(vertex_of[i]);
-    const range = unit.ranges[this.per_primitive];
-    if (range.count === 0) range.start = start;
-    range.count += this.index.length - start;
-  }
-
-  // The geometry every layer of this buffer shares: positions and colours.
-  finish() {
-    this.full = new Uint32Array(this.index);
-    this.position = new THREE.Float32BufferAttribute(this.positions, 3);
+    this.full = index;
+    this.position = new THREE.BufferAttribute(positions, 3);
     // Bytes are enough for the palette's colours and cost the vertex stage
     // less to fetch than floats.
-    this.colour = new THREE.Uint8BufferAttribute(this.colours, 3, true);
-    this.positions = this.colours = this.index = null;
+    this.colour = new THREE.BufferAttribute(colours, 3, true);
   }
 
   layer(material, render_order) {
@@ -67,52 +33,15 @@ class Merged {
   }
 }
 
-const triangles = (g) => g.index ? g.index.array : [...Array(g.attributes.position.count).keys()];
-function segments(line) {
-  return (g) => {
-    const n = g.index ? g.index.count : g.attributes.position.count;
-    const at = (i) => g.index ? g.index.array[i] : i;
-    const out = [];
-    if (line.isLineSegments) for (let i = 0; i < n; i++) out.push(at(i));
-    else for (let i = 0; i + 1 < n; i++) out.push(at(i), at(i + 1));
-    if (line.isLineLoop && n > 2) out.push(at(n - 1), at(0));
-    return out;
-  };
-}
-
-// The model's node that names what a mesh belongs to: the nearest one with
-// a kind in its extras.
-function owner_of(object) {
-  for (let node = object; node; node = node.parent) if (node.userData.kind) return node;
-  return null;
-}
-
-// Sorts the model's drawable objects into units and merges them.
-// Returns { units, tris, lines }; each unit is { kind, block (the block's
-// extras, for a block and its ceiling), box, ranges }.
-export function merge_model(root) {
-  root.updateMatrixWorld(true);
-  const tris = new Merged(3), lines = new Merged(2);
-  const units = [], unit_of = new Map();
-  root.traverse((object) => {
-    if (!object.isMesh && !object.isLine) return;
-    const node = owner_of(object);
-    if (!node) return;
-    if (!unit_of.has(node)) {
-      const block = node.userData.kind === 'block' ? node.userData
-                  : node.parent?.userData.kind === 'block' ? node.parent.userData : null;
-      const unit = { kind: node.userData.kind, block, box: new THREE.Box3(),
-                     ranges: { 3: { start: 0, count: 0 }, 2: { start: 0, count: 0 } } };
-      unit_of.set(node, unit);
-      units.push(unit);
-    }
-    const unit = unit_of.get(node);
-    if (object.isMesh) tris.add(object.geometry, object.matrixWorld, object.material.color, unit, triangles);
-    else lines.add(object.geometry, object.matrixWorld, object.material.color, unit, segments(object));
-  });
-  tris.finish();
-  lines.finish();
-  return { units, tris, lines };
+// The recorded parts ({ tris, lines, units }, viewer.js) as merged buffers
+// and units, each unit's box ([x0, x1, y0, y1, z0, z1]) as a Box3.
+// Returns { units, tris, lines }.
+export function merge_parts(parts) {
+  for (const unit of parts.units) {
+    const [x0, x1, y0, y1, z0, z1] = unit.box;
+    unit.box = new THREE.Box3(new THREE.Vector3(x0, y0, z0), new THREE.Vector3(x1, y1, z1));
+  }
+  return { units: parts.units, tris: new Merged(3, parts.tris), lines: new Merged(2, parts.lines) };
 }
 
 // Makes a layer's meshes draw exactly the units for which wanted(unit) holds.

@@ -1,26 +1,71 @@
 // The page's commands: one table from which the keys, the panel's buttons
-// (data-command) and the list of keys are all made. It holds tev's keys,
-// with tev's meanings (viewer.js), and the page's own additions on keys that
-// tev leaves free.
-import { LETTER_COMMANDS, SPECIAL_KEYS } from './viewer.js';
+// (data-command) and the list of keys are all made. tev's keys come from the
+// viewer's own tables (its letter commands, special keys and help text); the
+// page adds its own on keys that tev leaves free.
 
-// Each row: the command's name, its keys (as KeyboardEvent.key; "Shift+"
-// before a named key), the keys the list shows, whether it acts only while
-// the view has the focus, what it does, and the action, given the page p and
-// whether Shift is held.
+// A command: its name, its keys (as KeyboardEvent.key; "Shift+" before a
+// named key), the keys the list shows, whether it acts only while the view
+// has the focus, what it does, and the action, given the page p and whether
+// Shift is held.
 
-// tev's letter commands: upper and lower case alike, but for S, s, D and d.
-const LETTERS = LETTER_COMMANDS.map((c) => ({
-  name: c.name, keys: c.keys, shown: [c.keys[0]], view_only: false, what: c.what,
-  action: (p) => p.key(c.keys[0]),
-}));
+// The panel's buttons that press a key of tev, by the key.
+// button         key
+const BUTTONS = {
+  j:              'forward',
+  h:              'back',
+  z:              'begin',
+  a:              'end',
+  o:              'overhead',
+  p:              'perspective',
+  v:              'reset',
+};
+
+// The browser's KeyboardEvent.key for the special keys whose name differs.
+const BROWSER_KEY = { Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown' };
+
+// What the list says a special key does.
+// name        what it does
+const SPECIAL_WORDS = {
+  Left:        'camera −x (Shift: faster)',
+  Right:       'camera +x (Shift: faster)',
+  Up:          'camera +y (Shift: faster)',
+  Down:        'camera −y (Shift: faster)',
+  Home:        'camera up (+z; Shift: faster)',
+  End:         'camera down (−z; Shift: faster)',
+  PageUp:      'overhead: show more (Shift: faster)',
+  PageDown:    'overhead: show less (Shift: faster)',
+  Insert:      'look further down (Shift: up)',
+  F1:          'look level',
+  F5:          'restore the favourite view',
+  F6:          'save the favourite view',
+};
+
+// A help line of tev ("E \t toggle earth\n") without its key.
+const help_words = (help) => help.replace(/^[^\t]*\t\s*/, '').trim();
+
+// tev's letter commands: each key of a command (upper and lower case alike
+// but for S, s, D and d) runs it; those that quit tev, and '?', which the
+// page has its own list for, are left out.
+function letters(commands) {
+  return commands.letters
+    .filter((c) => !c.quits && c.keys !== '?')
+    .map((c) => {
+      const key = c.keys[0].toLowerCase();
+      return { name: BUTTONS[key] ?? `key_${c.keys[0]}`, keys: [...c.keys], shown: [c.keys[0]], view_only: false,
+               what: c.help ? help_words(c.help) : 'as in tev (not in its help text)',
+               action: (p) => p.key(c.keys[0]) };
+    });
+}
 
 // tev's special keys, with and without Shift: only while the view has the
 // focus, where the browser would otherwise scroll, or reload (F5).
-const SPECIALS = SPECIAL_KEYS.map((s) => ({
-  name: `key_${s.name}`, keys: [s.key, `Shift+${s.key}`], shown: [s.key], view_only: true, what: s.what,
-  action: (p, shift) => p.special(s.code, shift),
-}));
+function specials(commands) {
+  return commands.specials.map(([name, code]) => {
+    const key = BROWSER_KEY[name] ?? name;
+    return { name: `key_${name}`, keys: [key, `Shift+${key}`], shown: [key], view_only: true, what: SPECIAL_WORDS[name] ?? name,
+             action: (p, shift) => p.special(code, shift) };
+  });
+}
 
 // Enter picks only while the view has the focus: elsewhere it presses
 // the focused control.
@@ -41,21 +86,27 @@ const PAGE = [
                                                                               (p) => p.help(false) || p.measure(false)],
 ].map(([name, keys, what, action]) => ({ name, keys, shown: keys.slice(0, 1), view_only: VIEW_ONLY.has(name), what, action }));
 
-export const COMMANDS = [...LETTERS, ...SPECIALS, ...PAGE];
-const by_name = Object.fromEntries(COMMANDS.map((c) => [c.name, c]));
-const by_key = Object.fromEntries(COMMANDS.flatMap((c) => c.keys.map((k) => [k, c])));
-
-// Keys of tev that the page leaves without a command (tev quits on them);
-// while the view has the focus they do not reach the browser either.
-export const SILENT_KEYS = ['q', 'Q'];
-
-export const command_named = (name) => by_name[name];
-
-// The command of a key event, or undefined.
-export function command_of_key(event) {
-  if (event.ctrlKey || event.altKey || event.metaKey) return undefined;
-  const key = event.key.length === 1 ? event.key : (event.shiftKey ? 'Shift+' : '') + event.key;
-  return Object.hasOwn(by_key, key) ? by_key[key] : undefined;
+// The table, from the viewer's commands (viewer.js): { commands, command_named,
+// command_of_key, silent_keys }. The silent keys are tev's keys that the page
+// leaves without a command (tev quits on them); while the view has the focus
+// they do not reach the browser either.
+export function command_table(viewer_commands) {
+  const commands = [...letters(viewer_commands), ...specials(viewer_commands), ...PAGE];
+  const by_name = Object.fromEntries(commands.map((c) => [c.name, c]));
+  const by_key = Object.fromEntries(commands.flatMap((c) => c.keys.map((k) => [k, c])));
+  const silent_keys = viewer_commands.letters.filter((c) => c.quits).flatMap((c) => [...c.keys])
+    .filter((k) => !Object.hasOwn(by_key, k));
+  return {
+    commands,
+    silent_keys,
+    command_named: (name) => by_name[name],
+    // The command of a key event, or undefined.
+    command_of_key(event) {
+      if (event.ctrlKey || event.altKey || event.metaKey) return undefined;
+      const key = event.key.length === 1 ? event.key : (event.shiftKey ? 'Shift+' : '') + event.key;
+      return Object.hasOwn(by_key, key) ? by_key[key] : undefined;
+    },
+  };
 }
 
 // A key as the list and the buttons' titles show it.

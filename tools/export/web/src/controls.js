@@ -3,7 +3,7 @@
 // block and the block under the pointer, and the announcements for screen
 // readers. Every control runs a command of the command table (commands.js)
 // or sets the state through page.set; update() shows a new state.
-import { COMMANDS, SILENT_KEYS, command_named, command_of_key, key_label } from './commands.js';
+import { key_label } from './commands.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -24,12 +24,13 @@ export function create_controls(page) {
   bind_inputs(page);
   bind_keys(page);
   fill_help(page);
-  return { update: (state, before) => update(page, state, before) };
+  return { update: (state, before, heads_up) => update(page, state, before, heads_up) };
 }
 
 // The buttons name their command in data-command; their titles and
 // shortcuts come from the table.
 function bind_buttons(page) {
+  const { command_named } = page.commands;
   for (const button of document.querySelectorAll('button[data-command]')) {
     const command = command_named(button.dataset.command);
     const keys = command.shown.map(key_label);
@@ -60,12 +61,13 @@ function bind_inputs(page) {
 // control uses itself (Space on a button, arrows on the slider, letters in
 // the deck list) stays with it.
 function bind_keys(page) {
+  const { command_of_key, silent_keys } = page.commands;
   const view = $('view');
   window.addEventListener('keydown', (e) => {
     const command = command_of_key(e);
     const on_view = document.activeElement === view;
     if (!command) {
-      if (on_view && SILENT_KEYS.includes(e.key) && !(e.ctrlKey || e.altKey || e.metaKey)) e.preventDefault();
+      if (on_view && silent_keys.includes(e.key) && !(e.ctrlKey || e.altKey || e.metaKey)) e.preventDefault();
       return;
     }
     if (command.view_only && !on_view) return;
@@ -83,7 +85,7 @@ function bind_keys(page) {
 // keyboard (a phone), every command is a touch away.
 function fill_help(page) {
   const list = $('help-keys');
-  for (const command of COMMANDS) {
+  for (const command of page.commands.commands) {
     const row = list.insertRow();
     const keys = command.shown.map(key_label).join(', ');
     const cell = row.insertCell();
@@ -107,12 +109,12 @@ export function show_help(open) {
   return true;
 }
 
-function update(page, state, before) {
+function update(page, state, before, heads_up) {
   const { facts } = page;
   const { view, toggles } = state;
   $('counter').value = view.blocks_shown;
   $('deck').value = view.deck_shown;
-  $('hud').textContent = `dck ${view.deck_shown} ${view.blocks_shown} blx`;
+  $('hud').textContent = heads_up[0] ?? '';
   for (const [box, field] of BOXES) $(`show-${box}`).checked = Boolean(field ? view[field] : toggles[box]);
   $('play').textContent = page.playing() ? 'pause' : 'play';
   const newest = page.blocks[view.blocks_shown - 1];
@@ -141,7 +143,7 @@ function announcement(page, view, before) {
     const block = page.blocks[counter - 1];
     said.push(counter === 0 ? 'no blocks'
             : block ? `block ${counter} of ${facts.block_count}: ${block_name(block)}, ` +
-                      `deck ${facts.top_deck_number - block.deck_index} (index ${block.deck_index})`
+                      `deck ${block.deck_number} (index ${block.deck_index})`
             : `all ${facts.block_count} blocks`);
   }
   if (deck !== before.deck_shown)
@@ -158,12 +160,12 @@ export function block_name(block) {
 
 function describe(block, facts) {
   return `${block_name(block)} · ${block.routine} · deck index ${block.deck_index} ` +
-         `(deck ${facts.top_deck_number - block.deck_index})`;
+         `(deck ${block.deck_number})`;
 }
 
 export function name_picked(block, facts) {
   $('picked').textContent = block
-    ? `${block_name(block)} · deck index ${block.deck_index} (deck ${facts.top_deck_number - block.deck_index}) · position ${block.position}`
+    ? `${block_name(block)} · deck index ${block.deck_index} (deck ${block.deck_number}) · position ${block.position}`
     : '';
 }
 

@@ -1,47 +1,9 @@
-// The Earth: a sphere of radius 6,400,000 about the world's origin, in 100
-// slices and 100 stacks at the angles GLUT's solid sphere puts them, in one
-// colour. It is drawn relative to the eye: its vertices less the eye's
+// The Earth as tev's frame draws it (glutSolidSphere, recorded by the
+// viewer once): its vertices about the world's origin and its triangles, in
+// one colour. It is drawn relative to the eye: its vertices less the eye's
 // position go to the GPU, worked out in double precision whenever the eye
 // moves, so that single precision has only the short distances left.
 import * as THREE from 'three';
-
-const f = Math.fround;
-export const EARTH_RADIUS = 6400000;
-const SLICES = 100, STACKS = 100;
-
-// GLUT's table of sines and cosines: n steps round a whole circle, or half
-// of one, in single precision.
-function circle(n, half) {
-  const angle = f(f((half ? 1 : 2) * f(Math.PI)) / n);
-  const sin = [], cos = [];
-  for (let i = 0; i <= n; i++) {
-    sin.push(i === 0 || i === n ? 0 : f(Math.sin(f(angle * i))));
-    cos.push(i === 0 ? 1 : i === n ? (half ? -1 : 1) : f(Math.cos(f(angle * i))));
-  }
-  return { sin, cos };
-}
-
-// The sphere's vertices (the two poles and the rings between them) and its
-// triangles.
-function sphere() {
-  const around = circle(SLICES, false), down = circle(STACKS, true);
-  const r = f(EARTH_RADIUS);
-  const points = [[0, 0, r]];
-  for (let i = 1; i < STACKS; i++)
-    for (let j = 0; j < SLICES; j++)
-      points.push([f(f(f(around.cos[j] * down.sin[i])) * r), f(f(f(around.sin[j] * down.sin[i])) * r),
-                   f(f(down.cos[i]) * r)]);
-  points.push([0, 0, -r]);
-  const ring = (i, j) => 1 + (i - 1) * SLICES + (j % SLICES);
-  const index = [];
-  for (let j = 0; j < SLICES; j++) index.push(0, ring(1, j), ring(1, j + 1));
-  for (let i = 1; i < STACKS - 1; i++)
-    for (let j = 0; j < SLICES; j++)
-      index.push(ring(i, j), ring(i + 1, j), ring(i + 1, j + 1), ring(i, j), ring(i + 1, j + 1), ring(i, j + 1));
-  const south = points.length - 1;
-  for (let j = 0; j < SLICES; j++) index.push(south, ring(STACKS - 1, j + 1), ring(STACKS - 1, j));
-  return { points, index };
-}
 
 // Each triangle's outward normal.
 function normals(points, index) {
@@ -61,11 +23,14 @@ function normals(points, index) {
 // could cut the nearer side open) and that are not wholly beyond one side
 // of the view. The others never colour a pixel, so leaving them out keeps
 // the picture the same and spares the GPU most of the sphere.
-function facing(points, index, normal, eye, to_clip) {
+function facing(points, index, normal, radius, eye, to_clip) {
   const clip = points.map((p) => new THREE.Vector4(p[0] - eye[0], p[1] - eye[1], p[2] - eye[2], 1).applyMatrix4(to_clip));
   const outside = clip.map((c) => (c.x < -c.w) | (c.x > c.w) << 1 | (c.y < -c.w) << 2 | (c.y > c.w) << 3 |
                                   (c.z < -c.w) << 4 | (c.z > c.w) << 5);
-  const cull_back = Math.hypot(...eye) > EARTH_RADIUS + 1000;
+  // Seen from a point (a perspective projection, whose clip w is the depth),
+  // not along parallel lines (overhead), where every triangle may show.
+  const from_a_point = to_clip.elements[15] === 0;
+  const cull_back = from_a_point && Math.hypot(...eye) > radius + 1000;
   const kept = [];
   for (let t = 0, i = 0; t < index.length; t += 3, i++) {
     const [a, b, c] = [index[t], index[t + 1], index[t + 2]];
@@ -77,11 +42,15 @@ function facing(points, index, normal, eye, to_clip) {
   return kept;
 }
 
-// The Earth's mesh in the colour given; place(eye, to_clip) moves it for an
-// eye and the matrix from eye-relative positions to clip space.
-export function create_earth(colour) {
-  const { points, index } = sphere();
+// The Earth's mesh from the recorded sphere ({ points: x, y, z doubles,
+// index: triangles }) in the colour given; place(eye, to_clip) moves it for
+// an eye and the matrix from eye-relative positions to clip space.
+export function create_earth(sphere, colour) {
+  const points = [];
+  for (let i = 0; i < sphere.points.length; i += 3) points.push([...sphere.points.subarray(i, i + 3)]);
+  const index = sphere.index;
   const normal = normals(points, index);
+  const radius = Math.max(...points.map((p) => Math.hypot(...p)));
   const geometry = new THREE.BufferGeometry();
   const position = new THREE.BufferAttribute(new Float32Array(points.length * 3), 3);
   geometry.setAttribute('position', position);
@@ -99,7 +68,7 @@ export function create_earth(colour) {
     placed_at = key;
     points.forEach((p, i) => position.setXYZ(i, p[0] - eye[0], p[1] - eye[1], p[2] - eye[2]));
     position.needsUpdate = true;
-    const kept = facing(points, index, normal, eye, to_clip);
+    const kept = facing(points, index, normal, radius, eye, to_clip);
     drawn.array.set(kept);
     drawn.clearUpdateRanges();
     drawn.addUpdateRange(0, Math.max(kept.length, 1));

@@ -16,14 +16,14 @@ export function blocks_named(blocks, text) {
   return blocks.filter((b) => b.name.toLowerCase().includes(wanted) || block_name(b).toLowerCase().includes(wanted));
 }
 
-const deck_of = (block, facts) => facts.top_deck_number - block.deck_index;
-
-// What choosing a block sets, and what the live region then says.
+// What choosing a block sets, and what the live region then says, from
+// the block's facts as the viewer gives them: the counter just past its
+// step (it is then the newest block) and the deck filter on its deck.
 export function found(block, facts) {
   return {
     change: { view: { blocks_shown: block.position + 1, deck_shown: block.deck_index }, toggles: { highlight: true } },
     words: `found ${block_name(block)}: block ${block.position + 1} of ${facts.block_count}, ` +
-           `deck ${deck_of(block, facts)} (index ${block.deck_index}), marked as the newest block`,
+           `deck ${block.deck_number} (index ${block.deck_index}), marked as the newest block`,
   };
 }
 
@@ -41,7 +41,7 @@ export function bind_find(page, say) {
       option.id = `find-${i}`;
       option.setAttribute('role', 'option');
       option.setAttribute('aria-selected', 'false');
-      option.textContent = `${block_name(block)} · deck ${deck_of(block, page.facts)} · step ${block.position + 1}`;
+      option.textContent = `${block_name(block)} · deck ${block.deck_number} · step ${block.position + 1}`;
       return option;
     }));
     show(matches.length > 0);

@@ -1,30 +1,12 @@
-// The frame's projection and camera, worked out as tev's OpenGL works them
-// out: GLU's gluPerspective and gluLookAt, and the matrix stack's
-// translations, each step rounded to single precision where tev's libraries
-// round it. At 6,800,000 units from the Earth's centre a float's step is half a unit, so
-// tev's own matrices carry that error into where the ship lands on the
-// screen; the page makes the same one. Matrices are column-major arrays of
-// 16 numbers, as OpenGL keeps them.
+// The frame's projection and camera as tev's OpenGL works them out from
+// what tev's own frame (render/frame.cpp, run in the viewer) asked of it:
+// gluPerspective or glOrtho, gluLookAt and the glTranslatef that lifts the
+// ship. Each step is rounded to single precision where the GL libraries
+// round it: at 6,800,000 units from the Earth's centre a float's step is
+// half a unit, so tev's own matrices carry that error into where the ship
+// lands on the screen; the page makes the same one. Matrices are
+// column-major arrays of 16 numbers, as OpenGL keeps them.
 const f = Math.fround;
-
-// The program's own pi, for the heading; GLU's, for the field of view.
-const TEV_PI = 3.1415926236;
-export const ORBIT_HEIGHT = 6800000;
-const FIELD_OF_VIEW = 60;
-
-// The clipping planes of the perspective camera.
-// far_clip world_view  near  far
-const CLIP_PLANES = [
-  [1,       null,       0.1,  10000000],
-  [0,       1,          10,   10000000],
-  [0,       0,          0.1,  100],
-];
-
-export function clip_planes(view) {
-  const [, , near, far] = CLIP_PLANES.find(([clip, world]) =>
-    Boolean(view.far_clip) === Boolean(clip) && (world === null || Boolean(view.world_view) === Boolean(world)));
-  return [f(near), f(far)];
-}
 
 // glTranslatef on the matrix m.
 function translate(m, x, y, z) {
@@ -57,57 +39,45 @@ function look_at(eye, centre, up) {
 // The projection for a drawing buffer of width × height: tev's, whose
 // window is square, with the longer side widened so that the shorter one
 // spans what tev's square does.
-function projection(view, width, height) {
+function projection(frame, width, height) {
   const shorter = Math.min(width, height);
   const sx = shorter / width, sy = shorter / height;
-  if (!view.perspective_mode) {
-    const zoom = f(view.zoom);
-    const r = f(zoom / sx), t = f(zoom / sy), n = f(-zoom), far = zoom;
-    return [f(2 / f(r + r)), 0, 0, 0,  0, f(2 / f(t + t)), 0, 0,
-            0, 0, f(-2 / f(far - n)), 0,  0, 0, f(-f(far + n) / f(far - n)), 1];
+  if (frame.ortho) {
+    const [l, r, b, t, n, fa] = frame.ortho;
+    const [L, R, B, T, N, F] = [f(l / sx), f(r / sx), f(b / sy), f(t / sy), f(n), f(fa)];
+    return [f(2 / f(R - L)), 0, 0, 0,  0, f(2 / f(T - B)), 0, 0,
+            0, 0, f(-2 / f(F - N)), 0,  f(-f(R + L) / f(R - L)), f(-f(T + B) / f(T - B)), f(-f(F + N) / f(F - N)), 1];
   }
-  const [near, far] = clip_planes(view);
-  const radians = FIELD_OF_VIEW / 2 * Math.PI / 180;
+  const [fovy, aspect, n, fa] = frame.perspective;
+  const [near, far] = [f(n), f(fa)];
+  const radians = fovy / 2 * Math.PI / 180;
   const cotangent = Math.cos(radians) / Math.sin(radians);
   const depth = far - near;
-  return [f(cotangent * sx), 0, 0, 0,  0, f(cotangent * sy), 0, 0,
+  return [f(cotangent / aspect * sx), 0, 0, 0,  0, f(cotangent * sy), 0, 0,
           0, 0, f(-(far + near) / depth), -1,  0, 0, f(-2 * near * far / depth), 0];
 }
 
-// The frame for a view state: projection; ship_view, the model-view matrix
-// of the ship's frame (lifted into orbit when the Earth is on); earth_view,
-// the camera's rotation alone, for the Earth drawn relative to the eye; and
+// The matrices of a recorded frame: projection; ship_view, the model-view
+// matrix of the ship's frame (lifted as tev lifts it); earth_view, the
+// camera's rotation alone, for the Earth drawn relative to the eye; and
 // eye, the eye in the world.
-export function frame_matrices(view, width, height) {
-  const lift = view.show_earth ? ORBIT_HEIGHT : 0;
-  const [x, z] = [f(view.cam_x), f(view.cam_z)];
-  const y = f(f(view.cam_y) + lift);
-  let camera;
-  if (view.perspective_mode) {
-    const a = f(view.view_angle) * TEV_PI / 180;
-    camera = look_at([x, y, z], [x + Math.sin(a), y + Math.cos(a), f(z + f(view.view_pitch))], [0, 0, 1]);
-  } else {
-    camera = look_at([x, y, z], [x, y, z - 1], [0, 1, 0]);
-  }
+export function frame_matrices(frame, width, height) {
+  const camera = look_at(frame.eye, frame.centre, frame.up);
+  const [lx, ly, lz] = frame.lift;
   return {
-    projection: projection(view, width, height),
-    ship_view: lift ? translate(camera.view, 0, lift, 0) : camera.view,
+    projection: projection(frame, width, height),
+    ship_view: lx || ly || lz ? translate(camera.view, lx, ly, lz) : camera.view,
     earth_view: camera.rotation,
-    eye: [x, y, z],
+    eye: frame.eye,
   };
 }
 
-// Where the heads-up lines start in the drawing buffer (pixels from the
-// left and from the bottom, as OpenGL counts window coordinates): the
-// raster positions (L, T - zoom/10) and (L, T - zoom/5) of the overhead
-// box, L and T its left and top edge truncated to whole units.
-export function heads_up_origins(view, width, height) {
-  const zoom = f(view.zoom);
-  const [left, top] = [Math.trunc(-zoom), Math.trunc(zoom)];
-  const p = projection(view, width, height);
-  return [10, 20].map((tenths) => {
-    const y = f(top - f(f(zoom * tenths) / 100));
-    const ndc = [f(f(left * p[0]) + p[12]), f(f(y * p[5]) + p[13])];
-    return [f(f(ndc[0] * f(width / 2)) + f(width / 2)), f(f(ndc[1] * f(height / 2)) + f(height / 2))];
-  });
+// Where a raster position (x, y) of the heads-up text lands in the drawing
+// buffer: pixels from the left and from the bottom, as OpenGL counts window
+// coordinates, through the projection alone (tev loads the identity
+// model-view matrix for the text).
+export function raster_position([x, y], projection_matrix, width, height) {
+  const p = projection_matrix;
+  const ndc = [f(f(f(x) * p[0]) + p[12]), f(f(f(y) * p[5]) + p[13])];
+  return [f(f(ndc[0] * f(width / 2)) + f(width / 2)), f(f(ndc[1] * f(height / 2)) + f(height / 2))];
 }

@@ -1,20 +1,14 @@
-// The two heads-up lines of the overhead camera, in GLUT's 24-point Times
-// Roman bitmap font, pixel for pixel where tev's glBitmap puts them: the
-// deck filter and counter in pink, the camera in light green. They are
-// drawn into a texture as large as the two lines and laid over the view,
-// one texel a pixel, over everything.
+// The heads-up text of tev's frame (the texts it drew, each at its raster
+// position in its colour), in GLUT's 24-point Times Roman bitmap font,
+// pixel for pixel where tev's glBitmap puts them. The lines are drawn into
+// a texture as large as they are and laid over the view, one texel a
+// pixel, over everything.
 import * as THREE from 'three';
 import { HUD_FONT } from './hud_font.js';
-import { format_g } from './viewer.js';
-import { heads_up_origins } from './frame.js';
+import { raster_position } from './frame.js';
 
 // glBitmap's small allowance before it rounds a raster position down.
 const EPSILON = 0.0001;
-
-export function heads_up_lines(view) {
-  return [`dck ${view.deck_shown} ${view.blocks_shown} blx`,
-          [view.cam_x, view.cam_y, view.cam_z, view.zoom, view.view_angle].map(format_g).join(' ')];
-}
 
 // The pixels of a line from a raster position: [x, y] pairs, y from the
 // bottom, each glyph's pixel `scale` pixels wide and high.
@@ -42,10 +36,9 @@ const overlay_shader = {
     'void main() { vec4 c = texture2D(map, at); if (c.a < 0.5) discard; gl_FragColor = vec4(c.rgb, 1.0); }',
 };
 
-// The overlay's mesh; show(view, width, height, scale) fills it for a view
-// and a drawing buffer of width × height pixels (and hides it in
-// perspective).
-export function create_heads_up(colours) {
+// The overlay's mesh; show(texts, projection, width, height, scale) fills
+// it with a frame's texts for a drawing buffer of width × height pixels.
+export function create_heads_up() {
   const geometry = new THREE.PlaneGeometry(2, 2);
   // Transparent only so that it is drawn last, after the page's see-through
   // layers (x-ray, the newest block's mark); its pixels are opaque.
@@ -55,11 +48,12 @@ export function create_heads_up(colours) {
   mesh.frustumCulled = false;
   mesh.renderOrder = 10;
   let shown = '';
-  mesh.show = (view, width, height, scale) => {
-    mesh.visible = !view.perspective_mode;
+  mesh.show = (texts, projection, width, height, scale) => {
+    mesh.visible = texts.length > 0;
     if (!mesh.visible) return;
-    const lines = heads_up_lines(view), origins = heads_up_origins(view, width, height);
-    const key = JSON.stringify([lines, origins, width, height, scale]);
+    const lines = texts.map((t) => t.text), colours = texts.map((t) => t.colour);
+    const origins = texts.map((t) => raster_position(t.at, projection, width, height));
+    const key = JSON.stringify([lines, colours, origins, width, height, scale]);
     if (key === shown) return;
     shown = key;
     // A raster position outside the view is invalid, and glBitmap then

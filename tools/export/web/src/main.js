@@ -1,14 +1,14 @@
-// Starts the page: the view, the model, the state and its link, the
-// controls, and a small hook through which a test (or a curious user, from
-// the console) reads the page's state and drives it.
+// Starts the page: the view, the viewer (tev's own code) and the ship it
+// records, the state and its link, the controls, and a small hook through
+// which a test (or a curious user, from the console) reads the page's state
+// and drives it.
 import { create_view, load_ship, draw, rules, pick_point, screen_of, screen_point, distance_ahead } from './scene.js';
-import { initial_view, initial_toggles, link_of, read_link } from './state.js';
-import { keyboard, special_key, run_key_script, VIEW_FIELDS } from './viewer.js';
+import { initial_view, initial_toggles } from './state.js';
+import { open_viewer } from './viewer.js';
+import { command_table } from './commands.js';
 import { follow_drags } from './pointer.js';
 import { create_controls, show_help, name_picked, say } from './controls.js';
-import { model_glb } from './model_source.js';
-import { create_cut, kept_by, section_field, section_of_link, section_text, extent_of, bind_section_controls }
-  from './section.js';
+import { create_cut, kept_by, extent_of, bind_section_controls } from './section.js';
 import { bind_find } from './find.js';
 import { create_measure } from './measure.js';
 
@@ -17,7 +17,8 @@ const LOADING_PATIENCE_MS = 20000;
 
 async function start() {
   const view = open_view();
-  const ship = await read_model(view);
+  const viewer = await open_viewer(favourite_store());
+  const ship = load_ship(view, viewer);
   const page = create_page(view, ship);
   $('status').textContent = `${ship.blocks.length} blocks`;
   page.set_link(location.hash);
@@ -37,52 +38,45 @@ function open_view() {
   }
 }
 
-// model_glb names what is wrong with the carried model itself; a glb that
-// unpacks but does not parse is damaged too.
-async function read_model(view) {
-  const bytes = await model_glb();
-  try {
-    return await load_ship(view, bytes);
-  } catch (error) {
-    console.error(error);
-    throw new Error("the ship's model is damaged");
-  }
-}
-
 // The page's state, { view (tev's view state), toggles, section (or
 // null) }, and what acts on it: the commands call these.
 function create_page(view3d, ship) {
-  const facts = ship.facts, store = favourite_store();
-  let state = { view: initial_view(facts), toggles: initial_toggles(), section: null }, controls = null;
+  const { facts, viewer } = ship;
+  let state = { view: initial_view(viewer), toggles: initial_toggles(), section: null }, controls = null;
   const cut = create_cut(view3d, ship);
   const page = {
-    facts, blocks: ship.blocks, loaded_ms: null,
+    facts, blocks: ship.blocks, loaded_ms: null, commands: command_table(viewer.commands),
     get state() { return state; },
     // change: { view: some fields of the view state, toggles: some toggles,
     // section: a section or null }
     set(change) {
       const before = state;
-      state = { view: { ...state.view, ...change.view }, toggles: { ...state.toggles, ...change.toggles },
+      if (change.view) viewer.set_view(change.view);
+      state = { view: viewer.view(), toggles: { ...state.toggles, ...change.toggles },
                 section: change.section === undefined ? state.section : change.section };
       cut(state.section, state.view.show_station);
       draw(view3d, ship, drawn(state));
-      controls.update(state, before);
+      controls.update(state, before, rules(ship, drawn(state)).frame.heads_up);
       link.write();
     },
-    key: (key) => page.set({ view: keyboard(state.view, key, facts) ?? {} }),
-    special: (code, shift) => page.set({ view: special_key(state.view, code, shift, store) ?? {} }),
+    key: (key) => { viewer.key(key); page.set({}); },
+    // What tev prints (it could not save the favourite view) goes to the status line.
+    special(code, shift) {
+      const said = viewer.special(code, shift).trim();
+      page.set({});
+      if (said) say_status(said);
+    },
     toggle: (name) => page.set({ toggles: { [name]: !state.toggles[name] } }),
     // A link's fields, then its key script typed on top of them.
     set_link(fragment) {
-      const asked = read_link(fragment, facts, state.view, state.toggles);
+      const asked = viewer.read_link(fragment, state.toggles, state.section);
       if (asked.refused) say_status(`keys= ignored: ${asked.refused}`);
-      page.set({ view: run_key_script(asked.view, asked.steps, facts, store), toggles: asked.toggles,
-                 section: section_of_link(fragment) });
+      page.set({ toggles: asked.toggles, section: asked.section });
     },
     copy_link: () => copy_link(link.write_now),
     help: show_help,
   };
-  const link = keep_link(() => `#${link_of(state.view, state.toggles)}${section_field(state.section)}`);
+  const link = keep_link(() => viewer.link(state.toggles, state.section));
   Object.assign(page, player(page), finding_and_measuring(view3d, ship, page));
   controls = with_section_and_figure(create_controls(page), page, ship);
   follow_drags(view3d.renderer.domElement, () => state.view, (change) => page.set({ view: change }),
@@ -100,7 +94,11 @@ const drawn_at = (view3d, ship, state, x, y) => pick_point(view3d, ship, drawn(s
 // panel, and the measured line's label follows the frame.
 function with_section_and_figure(controls, page, ship) {
   const show = bind_section_controls(page, extent_of(ship));
-  return { update: (state, before) => { controls.update(state, before); show(state.section); page.measured(); } };
+  return { update: (state, before, heads_up) => {
+    controls.update(state, before, heads_up);
+    show(state.section);
+    page.measured();
+  } };
 }
 
 // Find a block, and measure: the page's find(), measure(on), measuring(),
@@ -189,7 +187,7 @@ function follow_pointer(view, ship, page) {
 // window.tev: what the scene shows, read back from its rules, and the
 // page's controls.
 function hook(view, ship, page) {
-  const is_view_field = new Set(VIEW_FIELDS.map((f) => f.name));
+  const is_view_field = new Set(ship.viewer.fields.map((f) => f.name));
   const state = () => {
     const { view: v, toggles } = page.state;
     const rule = rules(ship, drawn(page.state));
@@ -200,7 +198,7 @@ function hook(view, ship, page) {
       block_nodes: ship.blocks.length,
       view: { ...v },
       ...toggles,
-      section: page.state.section && section_text(page.state.section),
+      section: page.state.section,
       hud: $('hud').textContent,
       visible: blocks_in(rule.shown),
       marked: blocks_in(rule.newest),
@@ -222,6 +220,12 @@ function hook(view, ship, page) {
     blocks: () => ship.blocks,
     set,
     pick: (x, y) => drawn_at(view, ship, page.state, x, y)?.unit.block?.name ?? null,
+    // A link's fragment, read as the page reads its address.
+    link: (fragment) => { page.set_link(fragment); return state(); },
+    // The pop-up menu's entry of a value, as tev's menu chooses it.
+    menu: (value) => { ship.viewer.menu(value); page.set({}); return state(); },
+    // favview.sav's text for the view, as tev writes it.
+    favourite_text: () => ship.viewer.favourite_text(),
     screen_point: (name) => screen_point(view, ship, name),
   };
 }

@@ -1,21 +1,16 @@
-// The frame, as tev draws it, from a view state with tev's field names and
-// the page's two toggles (highlight, xray): the projection and camera, the
-// Earth with the ship lifted into orbit beside it, the landing target in
-// wide lines, the ship and station in a few draw calls, and in overhead the
-// two heads-up lines. Colours go to the screen as the model gives them: no
-// lighting, tone mapping, colour conversion or antialiasing. Also: naming
-// the block under a point of the canvas, and where a block lies on it.
+// The frame, as tev draws it: tev's own frame (viewer.js) says what it
+// draws, and this draws that: the projection and camera, the Earth with the
+// ship lifted into orbit beside it, the landing target in wide lines, the
+// parts in a few draw calls, and the heads-up text. Colours go to the
+// screen as tev recorded them: no lighting, tone mapping, colour conversion
+// or antialiasing. Also: naming the block under a point of the canvas, and
+// where a block lies on it.
 import * as THREE from 'three';
-import { GLTFLoader } from 'three/examples/jsm/loaders/GLTFLoader.js';
-import { merge_model, fill, nearest_hit } from './batch.js';
+import { merge_parts, fill, nearest_hit } from './batch.js';
 import { frame_matrices } from './frame.js';
 import { create_earth } from './earth.js';
 import { create_heads_up } from './heads_up.js';
 import { create_wide_lines } from './wide_lines.js';
-
-// The model's optional parts, by the kind its nodes carry in their extras,
-// and the view state's switch of each.
-const SWITCH_OF_KIND = { ceiling: 'show_ceilings', hull: 'show_hull', station: 'show_station', target: 'show_target' };
 
 // The newest block's mark: a colour no palette colour is near, drawn over
 // everything, so that it shows where the block is even when it is hidden.
@@ -47,43 +42,25 @@ export function create_view(container) {
   return view;
 }
 
-// Reads the model (the bytes of a .glb) and merges its parts for drawing.
-// ship.facts are the root's extras; ship.blocks the blocks' extras in
-// construction order; ship.palette the model's colours by name.
-export async function load_ship(view, bytes) {
-  const gltf = await new GLTFLoader().parseAsync(bytes, '');
-  let root = null;
-  gltf.scene.traverse((node) => { if (node.userData.kind === 'ship') root = root ?? node; });
-  if (!root) throw new Error('the model has no ship node');
-  // The construction animation's scale keys are for other glTF viewers; the
-  // page shows and hides the parts itself.
-  gltf.scene.traverse((node) => {
-    if (['block', 'upright_tubes'].includes(node.userData.kind)) node.scale.set(1, 1, 1);
-  });
-  const palette = Object.fromEntries((gltf.parser.json.materials ?? []).map((m) =>
-    [m.name, m.pbrMetallicRoughness?.baseColorFactor?.slice(0, 3)]));
-  // glTF's y is up; the frame's matrices are in the ship's own frame, z up:
-  // ship (x, y, z) = glTF (X, -Z, Y).
-  gltf.scene.matrixAutoUpdate = false;
-  gltf.scene.matrix.set(1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 1);
-  const { units, tris, lines } = merge_model(gltf.scene);
-  const blocks = units.filter((u) => u.kind === 'block').map((u) => u.block)
-    .sort((a, b) => a.position - b.position);
-  const ship = { facts: root.userData, blocks, units, merged: [tris, lines], palette, parts: {} };
-  for (const kind of Object.keys(SWITCH_OF_KIND)) ship.parts[kind] = units.some((u) => u.kind === kind);
-  add_layers(view, ship);
+// Makes the ship from the parts the viewer recorded. ship.facts are the
+// ship's facts; ship.blocks the blocks' records in construction order.
+export function load_ship(view, viewer) {
+  const facts = viewer.facts();
+  const parts = viewer.parts();
+  for (const unit of parts.units) unit.block = unit.position >= 0 ? facts.blocks[unit.position] : null;
+  const { units, tris, lines } = merge_parts(parts);
+  const ship = { viewer, facts, blocks: facts.blocks, units, merged: [tris, lines], frames: new Map() };
+  add_layers(view, ship, parts.earth);
   ship.centre = units.filter((u) => u.block).reduce((box, u) => box.union(u.box), new THREE.Box3())
     .getCenter(new THREE.Vector3());
   view.ship = ship;
   return ship;
 }
 
-const colour_named = (ship, name, fallback) => ship.palette[name] ?? fallback;
-
 // Earth, target, ship and station, in tev's order: the ship's layers are
 // the shown parts, the other decks faint (x-ray) and the newest block's
 // mark over everything; then the heads-up lines.
-function add_layers(view, ship) {
+function add_layers(view, ship, earth) {
   const [tris, lines] = ship.merged;
   const layer = (material, order) => ({ 3: tris.layer(material, order), 2: lines.layer(material.line, order) });
   // Of two surfaces at one depth the first drawn stays, as with tev's depth test.
@@ -100,38 +77,37 @@ function add_layers(view, ship) {
   ship.target = create_wide_lines(lines, target);
   for (const l of Object.values(ship.layers)) view.ship_frame.add(l[3], l[2]);
   view.ship_frame.add(ship.target);
-  ship.earth = create_earth(new THREE.Color(...colour_named(ship, 'light_blue', [0.4, 0.4, 1])));
+  ship.earth = create_earth(earth, new THREE.Color(...ship.facts.earth_colour));
   view.earth_frame.add(ship.earth);
-  ship.heads_up = create_heads_up([colour_named(ship, 'pink', [1, 0.4, 0.4]),
-                                   colour_named(ship, 'light_green', [0.4, 1, 0.4])]);
+  ship.heads_up = create_heads_up();
   view.scene.add(ship.heads_up);
 }
 
-// What the view shows, unit by unit. A block p is shown while p <
-// blocks_shown, on the shown deck or on all; its ceiling with it while
-// ceilings are on; the upright tubes while the counter is at most the
-// facts' last step with them; the hull and station by their switches. The
-// target is drawn apart, in wide lines. The x-ray shows the other decks'
-// built blocks; the newest block is block blocks_shown - 1.
-export function rules(ship, view) {
-  const { deck_count, last_step_with_upright_tubes } = ship.facts;
-  const built = (b) => b.position < view.blocks_shown;
-  const on_deck = (b) => view.deck_shown === deck_count || b.deck_index === view.deck_shown;
-  const part_on = (u) => u.kind === 'block' || Boolean(view[SWITCH_OF_KIND[u.kind]]);
-  const shown = (u) => u.block ? built(u.block) && on_deck(u.block) && part_on(u)
-                     : u.kind === 'upright_tubes' ? view.blocks_shown <= last_step_with_upright_tubes
-                     : u.kind !== 'target' && part_on(u);
-  const faint = (u) => Boolean(view.xray) && u.block && built(u.block) && !on_deck(u.block) && part_on(u);
-  const newest_block = view.highlight && shown_newest(ship, view);
-  const newest = (u) => u.kind === 'block' && u.block === newest_block;
-  return { shown, faint, newest };
+// tev's frame of a view: what the viewer recorded (frame.cpp's display),
+// kept for the views last drawn, with every deck's parts too for the x-ray.
+export function frame_of(ship, state) {
+  const key = JSON.stringify([ship.viewer.fields.map(({ name }) => state[name]), Boolean(state.xray)]);
+  let frame = ship.frames.get(key);
+  if (!frame) {
+    frame = ship.viewer.frame(Boolean(state.xray));
+    const drawn = (list) => new Set((list ?? []).map(([kind, position]) => `${kind} ${position}`));
+    frame.shown = drawn(frame.drawn);
+    frame.all_decks = drawn(frame.drawn_all_decks);
+    if (ship.frames.size > 8) ship.frames.clear();
+    ship.frames.set(key, frame);
+  }
+  return frame;
 }
 
-// The newest block, blocks_shown - 1, when it is built and on a shown deck.
-export function shown_newest(ship, view) {
-  const block = ship.blocks[view.blocks_shown - 1];
-  if (!block) return null;
-  return view.deck_shown === ship.facts.deck_count || block.deck_index === view.deck_shown ? block : null;
+// What the view shows, unit by unit: the parts tev's frame drew; the x-ray
+// the blocks (and their ceilings) it would draw on the other decks; the
+// newest block's mark block blocks_shown - 1 where it is drawn.
+export function rules(ship, state) {
+  const frame = frame_of(ship, state);
+  const shown = (u) => frame.shown.has(`${u.kind_code} ${u.position}`);
+  const faint = (u) => Boolean(state.xray) && u.block && !shown(u) && frame.all_decks.has(`${u.kind_code} ${u.position}`);
+  const newest = (u) => Boolean(state.highlight) && u.kind === 'block' && u.position === state.blocks_shown - 1 && shown(u);
+  return { shown, faint, newest, frame };
 }
 
 // The drawing buffer's size in pixels, and the heads-up font's scale: a
@@ -147,28 +123,30 @@ function buffer_of(view) {
 export function draw(view, ship, state) {
   view.drawn = state;
   const rule = rules(ship, state);
+  // The target is drawn apart, in wide lines.
+  const in_layer = { ...rule, shown: (u) => u.kind !== 'target' && rule.shown(u) };
   for (const name of ['shown', 'faint', 'newest']) {
-    const key = ship.units.map((u) => rule[name](u) ? 1 : 0).join('');
+    const key = ship.units.map((u) => in_layer[name](u) ? 1 : 0).join('');
     if (ship.layers[name].key === key) continue;
     ship.layers[name].key = key;
-    fill(ship.layers[name], ship.merged, ship.units, rule[name]);
+    fill(ship.layers[name], ship.merged, ship.units, in_layer[name]);
   }
   const { width, height, scale } = buffer_of(view);
-  const frame = frame_matrices(state, width, height);
-  place_camera(view, ship, frame, state);
-  ship.target.visible = Boolean(state.show_target) && ship.target.count > 0;
+  const frame = frame_matrices(rule.frame, width, height);
+  place_camera(view, ship, frame, rule.frame.earth);
+  ship.target.visible = ship.units.some((u) => u.kind === 'target' && rule.shown(u)) && ship.target.count > 0;
   ship.target.material.uniforms.buffer_size.value.set(width, height);
-  ship.heads_up.show(state, width, height, scale);
+  ship.heads_up.show(rule.frame.texts, frame.projection, width, height, scale);
   view.render();
 }
 
-function place_camera(view, ship, frame, state) {
+function place_camera(view, ship, frame, earth) {
   const { camera, ship_frame, earth_frame } = view;
   camera.projectionMatrix.fromArray(frame.projection);
   camera.projectionMatrixInverse.copy(camera.projectionMatrix).invert();
   set_matrix(ship_frame, frame.ship_view);
   set_matrix(earth_frame, frame.earth_view);
-  earth_frame.visible = Boolean(state.show_earth);
+  earth_frame.visible = earth;
   if (earth_frame.visible)
     ship.earth.place(frame.eye, new THREE.Matrix4().fromArray(frame.projection)
       .multiply(new THREE.Matrix4().fromArray(frame.earth_view)));

@@ -3,35 +3,12 @@
 // drawing only (blocks, ceilings, upright tubes, hull, and the page's mark
 // of the newest block); the Earth, the station and the target stay whole.
 // A section is { axis: 'x' | 'y' | 'z', side: '<' | '>', value } in ship
-// units, or null for none; the link holds it as section=x<12.5
-// (percent-encoded), and a section that does not read is ignored.
+// units, or null for none; the viewer reads and writes it in the link
+// (section=x<12.5, percent-encoded), and ignores one that does not read.
 import * as THREE from 'three';
 import { fill } from './batch.js';
 
 const AXES = ['x', 'y', 'z'];
-const NUMBER = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i;
-
-// The section a text such as "x<12.5" names, or null.
-export function read_section(text) {
-  if (typeof text !== 'string' || text.length > 40) return null;
-  const [axis, side, number] = [text[0], text[1], text.slice(2)];
-  if (!AXES.includes(axis) || !['<', '>'].includes(side) || !NUMBER.test(number)) return null;
-  const value = Number(number);
-  return Number.isFinite(value) ? { axis, side, value } : null;
-}
-
-export const section_text = (s) => `${s.axis}${s.side}${s.value}`;
-
-// The link's field for a section ('' for none), and the section a link's
-// fragment asks for: undefined where it has no section that reads.
-export const section_field = (s) => (s ? `&${new URLSearchParams({ section: section_text(s) })}` : '');
-export function section_of_link(fragment) {
-  try {
-    return read_section(new URLSearchParams(String(fragment).replace(/^#/, '')).get('section')) ?? undefined;
-  } catch {
-    return undefined;
-  }
-}
 
 // Whether a point { x, y, z } of the ship's frame lies on the kept side.
 export const keeps = (s, p) => !s || (s.side === '<' ? p[s.axis] <= s.value : p[s.axis] >= s.value);

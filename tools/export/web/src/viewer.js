@@ -1,351 +1,148 @@
-// The viewer's rules, as tev has them: its view state, the start-up view and
-// reset_view, the letter commands, the special keys with the favourite view,
-// the pop-up menu's entries and the companions' key scripts. Everything here
-// is a pure function of a plain object that carries tev's view_state fields
-// by their own names; a command returns the next state and leaves its
-// argument alone. The ship's counter range and deck count come in `facts`
-// (counter_max, deck_count), which the page reads from the model.
-//
-// tev keeps the camera, zoom and heading in single-precision floats: every
-// result that tev stores in a float goes through f() (Math.fround), so the
-// page lands on exactly the values tev does, step for step.
+// The viewer itself: tev's own C++ built to WebAssembly (tools/export/web/
+// wasm), which decides everything tev decides: the view state and its
+// reset, the keys, special keys and menu, the favourite view, key scripts,
+// links, the frame's cameras and heads-up text, and which parts a frame
+// draws. This module only carries values across. tev-export puts the module
+// in the page as a classic script: its glue (create_tev_module) and the
+// module itself, deflated and in base64 (window.tev_wasm); a page opened
+// from disk may run such a script, where browsers refuse it fetch().
 
-const f = Math.fround;
+// Where the viewer's favourite view lives inside the module: its working
+// working directory's favview.sav, which F5 reads and F6 writes as tev does.
+const FAVOURITE_FILE = 'favview.sav';
 
-// The view state's fields, in tev's order: its name, and whether tev keeps
-// it in a float (else an int).
-// name               float
-export const VIEW_FIELDS = [
-  ['show_station',     false],
-  ['show_earth',       false],
-  ['far_clip',         false],
-  ['show_hull',        false],
-  ['world_view',       false],
-  ['blocks_shown',     false],
-  ['deck_shown',       false],
-  ['show_ceilings',    false],
-  ['show_target',      false],
-  ['zoom',             true],
-  ['perspective_mode', false],
-  ['cam_x',            true],
-  ['cam_y',            true],
-  ['cam_z',            true],
-  ['view_angle',       true],
-  ['view_pitch',       true],
-].map(([name, float]) => ({ name, float }));
+export async function open_viewer(store) {
+  const bytes = await module_bytes();
+  let printed = '';
+  const module = await window.create_tev_module({
+    wasmBinary: bytes,
+    print: (line) => { printed += `${line}\n`; },
+    printErr: () => {},
+  }).catch((error) => {
+    console.error(error);
+    throw new Error('the viewer in this page is damaged');
+  });
+  const c = (name, ...args) => module[`_${name}`](...args);
+  const text = (pointer) => module.UTF8ToString(pointer);
+  // Calls f with the string s in the module's memory.
+  const with_string = (s, f) => {
+    const bytes = new TextEncoder().encode(String(s));
+    const at = c('malloc', bytes.length + 1);
+    module.HEAPU8.set(bytes, at);
+    module.HEAPU8[at + bytes.length] = 0;
+    try { return f(at); } finally { c('free', at); }
+  };
+  // What a command printed (tev's diagnostics), and the view after it.
+  const run = (f) => {
+    printed = '';
+    f();
+    return printed;
+  };
 
-// The camera's defaults in each projection mode.
-// mode                   view_angle zoom cam_x cam_y cam_z
-const CAMERA_DEFAULTS = {
-  perspective: [110,      128,       -256,  20,    16],
-  overhead:    [110,      128,       60,    0,     60],   // straight down on the middle of the ship
-};
+  c('tev_start');
+  const fields = Array.from({ length: c('tev_field_count') }, (_, i) =>
+    ({ name: text(c('tev_field_name', i)), float: Boolean(c('tev_field_is_float', i)) }));
+  const commands = JSON.parse(text(c('tev_commands')));
+  const F5 = commands.specials.find(([name]) => name === 'F5')?.[1];
+  const F6 = commands.specials.find(([name]) => name === 'F6')?.[1];
 
-export function reset_view(view) {
-  const [view_angle, zoom, cam_x, cam_y, cam_z] =
-    CAMERA_DEFAULTS[view.perspective_mode ? 'perspective' : 'overhead'];
-  return { ...view, view_angle, zoom, cam_x, cam_y, cam_z };
+  // The store's text as favview.sav before anything that may read it, and
+  // the file's text into the store after F6.
+  const favourite_in = () => {
+    const saved = store?.read();
+    try { module.FS.unlink(FAVOURITE_FILE); } catch { /* there was none */ }
+    if (typeof saved === 'string') module.FS.writeFile(FAVOURITE_FILE, saved);
+  };
+  const favourite_out = () => {
+    try { store?.write(module.FS.readFile(FAVOURITE_FILE, { encoding: 'utf8' })); } catch { /* tev said why it could not save */ }
+  };
+
+  const viewer = {
+    fields,
+    commands,
+    view: () => Object.fromEntries(fields.map(({ name }, i) => [name, c('tev_get', i)])),
+    // Sets some fields, each as tev holds it (a float in single precision).
+    set_view(change) {
+      fields.forEach(({ name }, i) => {
+        if (Object.hasOwn(change, name) && typeof change[name] === 'number') c('tev_set', i, change[name]);
+      });
+    },
+    start_up_view: () => c('tev_start_up_view'),
+    key: (character) => run(() => c('tev_key', character.charCodeAt(0))),
+    special: (code, shift) => run(() => {
+      if (code === F5) favourite_in();
+      c('tev_special', code, shift ? 1 : 0);
+      if (code === F6) favourite_out();
+    }),
+    menu: (value) => run(() => c('tev_menu', value)),
+    // The link to the view, the toggles t and the section s (or null).
+    link: (t, s) => text(c('tev_link', ...page_fields(t, s))),
+    // A link's fields and key script on top of the view, the toggles and
+    // the section given: { toggles, section, refused }.
+    read_link(fragment, t, s = null) {
+      favourite_in();
+      const asked = JSON.parse(with_string(fragment, (at) => text(c('tev_read_link', at, ...page_fields(t, s)))));
+      return { toggles: { highlight: asked.highlight === 1, xray: asked.xray === 1, panel: asked.panel === 1 },
+               section: asked.section, refused: asked.refused };
+    },
+    favourite_text: () => text(c('tev_favourite_text')),
+    read_favourite_text: (t) => with_string(t, (at) => c('tev_read_favourite_text', at)),
+    frame: (all_decks) => JSON.parse(text(c('tev_frame', all_decks ? 1 : 0))),
+    facts: () => JSON.parse(text(c('tev_facts'))),
+    parts: () => recorded_parts(module, c, text),
+  };
+  return viewer;
 }
 
-// What tev shows when it starts: everything zero, then ceilings and the
-// perspective camera on, the commands f, a, l and w, and reset_view.
-export function start_up_view(facts) {
-  let view = Object.fromEntries(VIEW_FIELDS.map(({ name }) => [name, 0]));
-  view = { ...view, show_ceilings: 1, perspective_mode: 1 };
-  for (const key of 'falw') view = keyboard(view, key, facts);
-  return reset_view(view);
-}
+// The page's fields as the module takes them: the toggles t, each 0 or 1,
+// and the section s ({ axis: 'x', side: '<', value }, or null): its axis's
+// number (-1 for none), 1 where it keeps the side below, and its value.
+const page_fields = (t, s) => [t.highlight ? 1 : 0, t.xray ? 1 : 0, t.panel ? 1 : 0,
+                               s ? 'xyz'.indexOf(s.axis) : -1, s?.side === '<' ? 1 : 0, s ? s.value : 0];
 
-// ---- letter commands ----------------------------------------------------------
-
-const toggled = (view, name) => ({ ...view, [name]: view[name] ? 0 : 1 });
-// The Earth follows the world view, whatever E did in between.
-const world = (v) => { const w = v.world_view ? 0 : 1; return { ...v, world_view: w, show_earth: w }; };
-const forward = (v, k) => ({ ...v, blocks_shown: Math.min(v.blocks_shown + 1, k.counter_max) });
-const reverse = (v) => ({ ...v, blocks_shown: v.blocks_shown !== 0 ? v.blocks_shown - 1 : 0 });
-const deck_up = (v, k) => ({ ...v, deck_shown: v.deck_shown < k.deck_count ? v.deck_shown + 1 : 0 });
-const deck_down = (v, k) => ({ ...v, deck_shown: v.deck_shown === 0 ? k.deck_count : v.deck_shown - 1 });
-
-// The heading wraps on its whole degrees.
-const whole_degrees = (angle) => Math.abs(Math.trunc(angle));
-function heading_up_1(v) {
-  const a = f(v.view_angle + 1);
-  return { ...v, view_angle: whole_degrees(a) >= 360 ? 0 : a };
-}
-function heading_down_1(v) {
-  return { ...v, view_angle: whole_degrees(v.view_angle) % 360 !== 0 ? f(v.view_angle - 1) : 359 };
-}
-function heading_up_10(v) {
-  const a = f(v.view_angle + 10);
-  return { ...v, view_angle: a >= 360 ? f(a - 360) : a };
-}
-function heading_down_10(v) {
-  return { ...v, view_angle: v.view_angle > 10 ? f(v.view_angle - 10) : f(v.view_angle + 350) };
-}
-
-// tev's letter commands, in the order of its help text; upper and lower case
-// do the same but for S, s, D and d. Each row: the keys, the command's name,
-// what it does (for the page's list of keys), and the action.
-// keys  name              what it does                                      action
-const LETTERS = [
-  ['Ee', 'earth',          'the Earth on or off',                             (v) => toggled(v, 'show_earth')],
-  ['Ff', 'station',        'the space station on or off',                     (v) => toggled(v, 'show_station')],
-  ['Zz', 'begin',          'begin construction (no blocks)',                  (v) => ({ ...v, blocks_shown: 0 })],
-  ['Jj', 'forward',        'construction forward (one block)',                forward],
-  ['Hh', 'back',           'construction reverse (one block)',                reverse],
-  ['Aa', 'end',            'end construction (all blocks)',                   (v, k) => ({ ...v, blocks_shown: k.counter_max })],
-  ['Uu', 'up',             'one deck up (after the top: all decks)',          deck_up],
-  ['Nn', 'down',           'one deck down (after all decks: the top)',        deck_down],
-  ['Ll', 'all',            'all decks',                                       (v, k) => ({ ...v, deck_shown: k.deck_count })],
-  ['Xx', 'target',         'the landing-bay target on or off',                (v) => toggled(v, 'show_target')],
-  ['Oo', 'overhead',       'overhead view (Page Up, Page Down zoom it)',      (v) => reset_view({ ...v, perspective_mode: 0 })],
-  ['Pp', 'perspective',    'perspective view',                                (v) => reset_view({ ...v, perspective_mode: 1 })],
-  ['S',  'heading_down_10','turn the heading 10° (about +z)',                  heading_down_10],
-  ['s',  'heading_down_1', 'turn the heading 1° (about +z)',                   heading_down_1],
-  ['D',  'heading_up_10',  'turn the heading 10° the other way (about −z)',    heading_up_10],
-  ['d',  'heading_up_1',   'turn the heading 1° the other way (about −z)',     heading_up_1],
-  ['Tt', 'ceilings',       'ceilings on or off',                              (v) => toggled(v, 'show_ceilings')],
-  ['Vv', 'reset',          'reset the view',                                  reset_view],
-  ['Mm', 'far_clip',       'near and far planes 0.1 and 10,000,000 or not',   (v) => toggled(v, 'far_clip')],
-  ['Kk', 'hull',           'the hull cylinders on or off',                    (v) => toggled(v, 'show_hull')],
-  ['Ww', 'world',          'world view: the Earth and far planes, on or off', world],
-];
-export const LETTER_COMMANDS = LETTERS.map(([keys, name, what, action]) => ({ keys: [...keys], name, what, action }));
-
-// Keys that end tev; the page quits nothing, and a key script may not hold them.
-export const QUIT_KEYS = ['\x1b', 'Q', 'q'];
-
-const letter_of = Object.fromEntries(LETTER_COMMANDS.flatMap((c) => c.keys.map((k) => [k, c])));
-
-// The state after tev's command for the character `key`, or null where the
-// key is none of the letter commands (tev's '?', quit keys and unknown keys
-// among them).
-export function keyboard(view, key, facts) {
-  const command = Object.hasOwn(letter_of, key) ? letter_of[key] : null;
-  return command ? command.action(view, facts) : null;
-}
-
-// ---- special keys ----------------------------------------------------------------
-
-const step = (shift) => (shift ? 10 : 0.5);
-const moved = (name, sign) => (v, shift) => ({ ...v, [name]: f(v[name] + sign * step(shift)) });
-
-// Each row: the toolkit's code, the name a key script gives it (as in
-// <PageUp>), the browser's KeyboardEvent.key for it, what it does, and the
-// action given the view, whether Shift is held, and the favourite-view
-// store.
-// code  script name  browser key   what it does                                    action
-const SPECIALS = [
-  [100,  'Left',      'ArrowLeft',  'camera −x (Shift: 10 units, else 0.5)',         moved('cam_x', -1)],
-  [102,  'Right',     'ArrowRight', 'camera +x',                                     moved('cam_x', 1)],
-  [101,  'Up',        'ArrowUp',    'camera +y',                                     moved('cam_y', 1)],
-  [103,  'Down',      'ArrowDown',  'camera −y',                                     moved('cam_y', -1)],
-  [106,  'Home',      'Home',       'camera up (+z)',                                moved('cam_z', 1)],
-  [107,  'End',       'End',        'camera down (−z)',                              moved('cam_z', -1)],
-  [104,  'PageUp',    'PageUp',     'overhead: show more (Shift: faster)',           (v, s) => ({ ...v, zoom: f(v.zoom * (s ? 1.1 : 1.01)) })],
-  [105,  'PageDown',  'PageDown',   'overhead: show less (Shift: faster)',           (v, s) => ({ ...v, zoom: f(v.zoom / (s ? 1.1 : 1.01)) })],
-  [108,  'Insert',    'Insert',     'look further down (Shift: up)',                 (v, s) => ({ ...v, view_pitch: f(v.view_pitch + (s ? 0.01 : -0.01)) })],
-  [1,    'F1',        'F1',         'look level',                                    (v) => ({ ...v, view_pitch: 0 })],
-  [5,    'F5',        'F5',         'restore the favourite view',                    (v, s, store) => restore_favourite(v, store?.read())],
-  [6,    'F6',        'F6',         'save the favourite view',                       (v, s, store) => { store?.write(favourite_text(v)); return v; }],
-];
-export const SPECIAL_KEYS = SPECIALS.map(([code, name, key, what, action]) => ({ code, name, key, what, action }));
-export const F6 = 6;
-
-const special_of = Object.fromEntries(SPECIAL_KEYS.map((s) => [s.code, s]));
-
-// The state after tev's special key `code` (Shift held or not), or null for
-// a code that is none of them. `store` keeps the favourite view:
-// { read() → text or null, write(text) }; without one F5 resets the view
-// and F6 keeps nothing.
-export function special_key(view, code, shift, store = null) {
-  const key = Object.hasOwn(special_of, code) ? special_of[code] : null;
-  return key ? key.action(view, Boolean(shift), store) : null;
-}
-
-// ---- the favourite view ---------------------------------------------------------
-
-// The nine lines of favview.sav; cam_z is written twice, and the second
-// read counts.
-const FAVOURITE_LINES = ['show_earth', 'far_clip', 'zoom', 'cam_x', 'cam_y', 'cam_z', 'cam_z',
-                         'view_angle', 'view_pitch'];
-const is_float = Object.fromEntries(VIEW_FIELDS.map(({ name, float }) => [name, float]));
-
-// The file's text as tev writes it: ints by "%d", floats by "%g".
-export function favourite_text(view) {
-  return FAVOURITE_LINES.map((name) => (is_float[name] ? format_g(view[name]) : String(view[name] | 0)) + '\n')
-    .join('');
-}
-
-// The view after reading a favourite view's text; no text: reset_view. As
-// tev's reader, a value that does not read leaves its field, and so does
-// every value after it.
-export function restore_favourite(view, text) {
-  if (typeof text !== 'string') return reset_view(view);
-  const lines = text.split('\n');
-  const next = { ...view };
-  for (const [i, name] of FAVOURITE_LINES.entries()) {
-    const value = is_float[name] ? read_float(lines[i]) : read_int(lines[i]);
-    if (value === null) break;
-    next[name] = value;
+// The module's bytes, from window.tev_wasm.
+async function module_bytes() {
+  const packed = window.tev_wasm;
+  if (typeof packed !== 'string' || typeof window.create_tev_module !== 'function')
+    throw new Error('the viewer is missing from the page');
+  if (typeof DecompressionStream !== 'function')
+    throw new Error('this browser cannot unpack the viewer (no DecompressionStream); try a newer one');
+  try {
+    const binary = atob(packed);
+    const bytes = new Uint8Array(binary.length);  // a loop, six times as fast as Uint8Array.from here
+    for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate'));
+    return new Uint8Array(await new Response(stream).arrayBuffer());
+  } catch (error) {
+    console.error(error);  // the browser's own words, "Failed to fetch" for a bad stream, would mislead
+    throw new Error('the viewer in this page is damaged');
   }
-  return next;
 }
 
-function read_int(line) {
-  const m = /^\s*([+-]?\d{1,12})\s*$/.exec(line ?? '');
-  const n = m ? Number(m[1]) : NaN;
-  return Number.isInteger(n) && n >= -2147483648 && n <= 2147483647 ? n : null;
-}
-
-function read_float(line) {
-  const t = (line ?? '').trim().toLowerCase();
-  const special = { inf: Infinity, '+inf': Infinity, '-inf': -Infinity, nan: NaN, '-nan': NaN };
-  if (Object.hasOwn(special, t)) return special[t];
-  return /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/.test(t) ? f(Number(t)) : null;
-}
-
-// C's "%g" of a number: six significant digits, rounded half to even on
-// the number's exact binary value as the C library does, trailing zeros
-// dropped, the exponent form below 1e-4 and from 1e6.
-export function format_g(x) {
-  if (Number.isNaN(x)) return 'nan';
-  if (!Number.isFinite(x)) return x < 0 ? '-inf' : 'inf';
-  const sign = x < 0 || Object.is(x, -0) ? '-' : '';
-  if (x === 0) return `${sign}0`;
-  let [digits, exponent] = six_digits(Math.abs(x));
-  const trim = (s) => (s.includes('.') ? s.replace(/0+$/, '').replace(/\.$/, '') : s);
-  if (exponent < -4 || exponent >= 6) {
-    const mantissa = trim(`${digits[0]}.${digits.slice(1)}`);
-    const e = Math.abs(exponent);
-    return `${sign}${mantissa}e${exponent < 0 ? '-' : '+'}${e < 10 ? '0' : ''}${e}`;
+// Every part tev draws, recorded once: the triangles and lines of all of
+// them in two buffers, and each part's kind, block position and ranges.
+function recorded_parts(module, c, text) {
+  const copy = (Type, heap, pointer, count) => new Type(heap.buffer, pointer, count).slice();
+  const buffer = (b) => ({
+    positions: copy(Float32Array, module.HEAPF32, c('tev_positions', b), c('tev_vertex_count', b) * 3),
+    colours: copy(Uint8Array, module.HEAPU8, c('tev_colours', b), c('tev_vertex_count', b) * 3),
+    index: copy(Uint32Array, module.HEAPU32, c('tev_indices', b), c('tev_index_count', b)),
+  });
+  const count = c('tev_unit_count');
+  // A unit: kind, position, triangles' start and count, lines' start and
+  // count (ints), its box (six floats).
+  const raw = copy(Int32Array, module.HEAP32, c('tev_units'), count * 12);
+  const floats = new Float32Array(raw.buffer);
+  const units = [];
+  for (let u = 0; u < count; u++) {
+    const [kind, position, tri_start, tri_count, line_start, line_count] = raw.subarray(u * 12, u * 12 + 6);
+    units.push({ kind_code: kind, kind: text(c('tev_part_kind_name', kind)), position,
+                 box: [...floats.subarray(u * 12 + 6, u * 12 + 12)],
+                 ranges: { 3: { start: tri_start, count: tri_count }, 2: { start: line_start, count: line_count } } });
   }
-  if (exponent >= 0) return sign + trim(`${digits.slice(0, exponent + 1)}.${digits.slice(exponent + 1)}`);
-  return sign + trim(`0.${'0'.repeat(-exponent - 1)}${digits}`);
-}
-
-// The six significant digits of x > 0 and the decimal exponent of the first,
-// from x's exact value m · 2^e.
-function six_digits(x) {
-  const bits = new DataView(new ArrayBuffer(8));
-  bits.setFloat64(0, x);
-  const high = bits.getUint32(0), low = bits.getUint32(4);
-  const biased = (high >>> 20) & 0x7ff;
-  let m = (BigInt(high & 0xfffff) << 32n) | BigInt(low);
-  if (biased) m |= 1n << 52n;
-  const e = (biased || 1) - 1075;
-  // x = n / 10^scale exactly.
-  const n = e >= 0 ? m << BigInt(e) : m * 5n ** BigInt(-e);
-  const scale = e >= 0 ? 0 : -e;
-  const all = n.toString();
-  const exponent = all.length - 1 - scale;
-  if (all.length <= 6) return [all.padEnd(6, '0'), exponent];
-  let head = BigInt(all.slice(0, 6));
-  const rest = all.slice(6);
-  const half = '5' + '0'.repeat(rest.length - 1);
-  if (rest > half || (rest === half && head % 2n === 1n)) head += 1n;
-  const text = head.toString();
-  return text.length > 6 ? [text.slice(0, 6), exponent + 1] : [text, exponent];
-}
-
-// ---- the pop-up menu --------------------------------------------------------------
-
-// tev's menu entries by value: each replays keys, or does what its function
-// says. Value 3 quits.
-const MENU = {
-  9: (v, k) => ({ ...keyboard(keyboard(v, 'a', k), 'l', k), show_earth: 1, show_station: 1 }),  // Show All
-  8: (v, k) => keyboard(v, 'e', k),                                                              // Earth
-  7: (v, k) => keyboard(v, 'f', k),                                                              // ISS Alpha
-  6: (v, k) => keyboard(v, 'v', k),                                                              // Reset View
-  5: (v, k) => keyboard(v, 'x', k),                                                              // Landing Bay Target
-  4: (v, k) => keyboard(v, v.perspective_mode ? 'o' : 'p', k),                                   // Toggle View
-};
-export const MENU_QUIT = 3;
-
-export function menu(view, value, facts) {
-  return Object.hasOwn(MENU, value) ? MENU[value](view, facts) : view;
-}
-
-// ---- key scripts ------------------------------------------------------------------
-// A key script is typed as at tev's keyboard: each character one key; <Name>
-// a special key, <S-Name> with Shift; <menu:N> a menu entry; <lt> the key
-// '<'. Names are not case-sensitive. A script that would quit, or save the
-// favourite view (<F6>), is refused whole, as the companions refuse it. The
-// script is read as its UTF-8 bytes, as the companions read it, so that
-// "at character N" names the same place.
-
-export class KeyScriptError extends Error {}
-
-// The steps of a script: { kind: 'key' | 'special' | 'menu', code, shift };
-// throws a KeyScriptError that names what was wrong and where.
-export function parse_key_script(script) {
-  const bytes = new TextEncoder().encode(String(script));
-  const text = Array.from(bytes, (b) => String.fromCharCode(b)).join('');
-  const steps = [];
-  for (let i = 0; i < text.length; i++) {
-    let step = { kind: 'key', code: text.charCodeAt(i), shift: false };
-    const start = i;
-    if (text[i] === '<') {
-      const close = text.slice(i + 1).search(/[<>]/) + i + 1;
-      if (close === i || text[close] !== '>')
-        throw new KeyScriptError(`'<' without its '>'${at(i)} (write <lt> for the key '<')`);
-      step = bracketed(text.slice(i + 1, close), i);
-      i = close;
-    }
-    const why = refusal(step);
-    if (why) throw new KeyScriptError(why + at(start));
-    steps.push(step);
-  }
-  return steps;
-}
-
-const at = (offset) => ` at character ${offset + 1}`;
-const special_named = Object.fromEntries(SPECIAL_KEYS.map((s) => [s.name.toLowerCase(), s.code]));
-
-// The item as an error shows it: control characters as \xNN.
-const shown_as = (item) => `<${new TextDecoder().decode(Uint8Array.from(item, (c) => c.charCodeAt(0)))
-  .replace(/[\x00-\x1f\x7f]/g, (c) => `\\x${c.charCodeAt(0).toString(16).padStart(2, '0')}`)}>`;
-
-// Names compare as the C library's strcasecmp does, ASCII letters only.
-const ascii_lower = (s) => s.replace(/[A-Z]/g, (c) => c.toLowerCase());
-
-function bracketed(item, offset) {
-  const lower = ascii_lower(item);
-  if (lower === 'lt') return { kind: 'key', code: '<'.charCodeAt(0), shift: false };
-  if (lower.startsWith('menu:')) {
-    const digits = item.slice(5);
-    const value = /^[+-]?\d+$/.test(digits) ? Number(digits) : NaN;
-    if (!(Number.isInteger(value) && value >= -2147483648 && value <= 2147483647))
-      throw new KeyScriptError(`menu value is not a whole number in ${shown_as(item)}${at(offset)}`);
-    return { kind: 'menu', code: value, shift: false };
-  }
-  const shift = lower.startsWith('s-');
-  const name = shift ? lower.slice(2) : lower;
-  if (!Object.hasOwn(special_named, name))
-    throw new KeyScriptError(`unknown key name ${shown_as(item)}${at(offset)}`);
-  return { kind: 'special', code: special_named[name], shift };
-}
-
-function refusal(step) {
-  if ((step.kind === 'key' && QUIT_KEYS.includes(String.fromCharCode(step.code))) ||
-      (step.kind === 'menu' && step.code === MENU_QUIT)) {
-    const what = step.kind === 'menu' ? `<menu:${step.code}>`
-               : step.code === 0x1b ? 'Escape' : `'${String.fromCharCode(step.code)}'`;
-    return `the script would quit the viewer: ${what}`;
-  }
-  if (step.kind === 'special' && step.code === F6)
-    return `the script would overwrite favview.sav in the working directory: ${step.shift ? '<S-F6>' : '<F6>'}`;
-  return '';
-}
-
-// The state after the steps, each given to tev's keyboard, special keys or
-// menu; a key that is none of tev's commands changes nothing.
-export function run_key_script(view, steps, facts, store = null) {
-  for (const s of steps) {
-    const next = s.kind === 'key' ? keyboard(view, String.fromCharCode(s.code), facts)
-               : s.kind === 'special' ? special_key(view, s.code, s.shift, store)
-               : menu(view, s.code, facts);
-    view = next ?? view;
-  }
-  return view;
+  const earth = {
+    points: copy(Float64Array, module.HEAPF64, c('tev_earth_points'), c('tev_earth_point_count') * 3),
+    index: copy(Uint32Array, module.HEAPU32, c('tev_earth_triangles'), c('tev_earth_index_count')),
+  };
+  return { tris: buffer(0), lines: buffer(1), units, earth };
 }

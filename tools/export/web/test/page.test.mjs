@@ -3,7 +3,7 @@
 // SITE_DIR holds the whole ship with the script's counter 140 and all decks;
 // VIEWER_OVERHEAD.png is tev-snapshot's overhead picture of it, PARTS.csv
 // tev-export's parts list of it.
-import { test, before, after } from 'node:test';
+import { test, before, after } from './timed.mjs';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';

@@ -4,7 +4,7 @@
 //   node test/parity.test.mjs SITE_DIR TEV_SNAPSHOT OUT_DIR
 // SITE_DIR holds the whole ship (tev-export --web); OUT_DIR receives both
 // pictures of each script and a line of figures each in parity.txt.
-import { test, before, after } from 'node:test';
+import { test, before, after } from './timed.mjs';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -30,6 +30,7 @@ const SCRIPTS = [
   ['overhead',               'o',                                           0.0025],
   ['overhead deck 3 step 21', 'onnnnnnnnnnnnnzjjjjjjjjjjjjjjjjjjjjjkx',    0.0025],
   ['overhead zoomed, moved', 'o<S-PageDown><S-PageDown>x<Left><S-Down>DD',  0.0025],
+  ['overhead, the Earth',    'o' + '<S-PageUp>'.repeat(118),                0.0025],  // zoomed out 78,000 times
   ['overhead, cut',          'otk',                                         0.0025, 'z<21.5'],
 ];
 
@@ -167,6 +168,9 @@ test('drags, an orbit, the wheel and a pinch change only the camera\'s fields, a
   await drag(-64, 32);
   const turned = await view();
   assert.deepEqual(changed(start, turned), ['view_angle', 'view_pitch']);
+  // The scene follows the pointer: a drag to the left turns the heading up,
+  // the 640 pixels of the view spanning 60 degrees.
+  assert.ok(Math.abs(turned.view_angle - (start.view_angle + 64 * 60 / 640)) < 1e-3, `heading ${turned.view_angle}`);
   await drag(100, 0, true);
   const orbited = await view();
   assert.deepEqual(changed(turned, orbited), ['cam_x', 'cam_y', 'view_angle']);
@@ -201,5 +205,10 @@ test('drags, an orbit, the wheel and a pinch change only the camera\'s fields, a
   const reopened = await open_page(browser.context, await page.evaluate(() => location.href));
   assert.deepEqual((await reopened.evaluate(() => window.tev.state())).view, pinched);
   assert.equal(await canvas(reopened), await canvas(page), 'the same picture');
+
+  // The wheel zooms in overhead down to a box a fiftieth of a deck across.
+  await page.mouse.wheel(0, -20000);
+  await page.waitForFunction(() => window.tev.state().view.zoom < 1);
+  assert.equal((await view()).zoom, Math.fround(0.05));
   await Promise.all([page.close(), reopened.close()]);
 });
