@@ -48,7 +48,7 @@ function bind_inputs(page) {
   const deck = $('deck');
   deck.add(new Option('all decks', facts.deck_count));
   for (let d = 0; d < facts.deck_count; d++)
-    deck.add(new Option(`${d} (deck ${facts.top_deck_number - d})`, d));
+    deck.add(new Option(`${d} (deck ${facts.deck_numbers[d]})`, d));
   deck.addEventListener('change', (e) => page.set({ view: { deck_shown: Number(e.target.value) } }));
   for (const [box, field] of BOXES)
     $(`show-${box}`).addEventListener('change', (e) => page.set(
@@ -148,7 +148,7 @@ function announcement(page, view, before) {
   }
   if (deck !== before.deck_shown)
     said.push(deck === facts.deck_count ? 'all decks shown'
-            : `deck ${facts.top_deck_number - deck} (index ${deck}) shown`);
+            : `deck ${facts.deck_numbers[deck]} (index ${deck}) shown`);
   return said.join('; ');
 }
 

@@ -470,17 +470,21 @@ EMSCRIPTEN_KEEPALIVE const unsigned* tev_earth_triangles() { return earth_triang
 EMSCRIPTEN_KEEPALIVE int tev_earth_index_count() { return int(earth_triangles.size()); }
 
 // JSON of the ship's facts and its blocks' records, as a model's extras
-// carry them, and the Earth's colour.
+// carry them, each deck's number by its index, and the Earth's colour.
 EMSCRIPTEN_KEEPALIVE const char* tev_facts()
 {
     nlohmann::ordered_json blocks = nlohmann::ordered_json::array();
     for (int p = 0; p < ship_block_count; ++p)
         blocks.push_back(block_record(p));
+    std::vector<int> deck_numbers;
+    for (int d = 0; d < deck_count; ++d)
+        deck_numbers.push_back(deck_number(d));
     return hand_out(nlohmann::ordered_json{{"step_seconds", step_seconds},
                                            {"block_count", ship_block_count},
                                            {"counter_max", block_total()},
                                            {"deck_count", deck_count},
                                            {"top_deck_number", top_deck_number},
+                                           {"deck_numbers", deck_numbers},
                                            {"earth_colour", {earth_colour.r, earth_colour.g, earth_colour.b}},
                                            {"blocks", blocks}}
                         .dump());
