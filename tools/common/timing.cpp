@@ -1,0 +1,22 @@
+#include "tools/common/timing.h"
+
+#include <time.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+static double milliseconds(clockid_t clock)
+{
+    timespec t;
+    clock_gettime(clock, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+void timing_step(const char* step)
+{
+    static const bool on = std::getenv("TEV_TIMING") != nullptr;
+    static const double first = milliseconds(CLOCK_MONOTONIC);
+    if (on)
+        std::fprintf(stderr, "timing: %8.1f wall %8.1f cpu  %s\n", milliseconds(CLOCK_MONOTONIC) - first,
+                     milliseconds(CLOCK_PROCESS_CPUTIME_ID), step);
+}
