@@ -42,21 +42,27 @@ cleanup() {
 }
 trap cleanup EXIT
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
+# -noreset, as a desktop's server: without it the server resets after each
+# program, between the runs.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/displayfd" >/dev/null 2>&1 &
 xvfb_pid=$!
 DISPLAY=:$(head -n 1 "$work/displayfd")
 export DISPLAY
 
 "$build/tools/export/tev-export" --out "$work/ship.glb" >/dev/null
 
-# Appends one run's wall time in seconds to the file $1; the rest is the command.
+# Appends one run's wall time in seconds to the file $1 (the rest is the
+# command), or a line to $1.failed if it fails.
 timed() {
     log=$1
     shift
     start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s.%N)
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f\n", b - a }' >>"$log"
+    if "$@" >/dev/null 2>&1; then
+        end=$(date +%s.%N)
+        awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f\n", b - a }' >>"$log"
+    else
+        echo "$*" >>"$log.failed"
+    fi
 }
 median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
@@ -70,7 +76,7 @@ run_f3d() {
 # One warm-up round, then the rounds, each starting with the next command.
 commands="run_glxinfo run_snapshot run_f3d run_own_xvfb"
 for c in $commands; do $c; done
-rm -f "$work/glxinfo" "$work/snapshot" "$work/f3d" "$work/own_xvfb"
+rm -f "$work/glxinfo" "$work/snapshot" "$work/f3d" "$work/own_xvfb" "$work"/*.failed
 i=0
 while [ $i -lt "$rounds" ]; do
     set -- $commands
@@ -87,6 +93,9 @@ done
 
 glx=$(median "$work/glxinfo") snap=$(median "$work/snapshot") f3d=$(median "$work/f3d")
 own=$(median "$work/own_xvfb")
+for failed in "$work"/*.failed; do
+    if [ -e "$failed" ]; then echo "failed $(wc -l <"$failed") times: $(head -n 1 "$failed")"; fi
+done
 echo "median wall time of $rounds paired rounds on $(nproc) cores, $(grep -m 1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 printf '%-44s %7.3f s\n' "glxinfo -B" "$glx" \
     "tev-snapshot --size 640 --out ship.png" "$snap" \

@@ -1,5 +1,6 @@
 #include "tools/common/timing.h"
 
+#include <sys/resource.h>
 #include <time.h>
 
 #include <cstdio>
@@ -16,7 +17,11 @@ void timing_step(const char* step)
 {
     static const bool on = std::getenv("TEV_TIMING") != nullptr;
     static const double first = milliseconds(CLOCK_MONOTONIC);
-    if (on)
-        std::fprintf(stderr, "timing: %8.1f wall %8.1f cpu  %s\n", milliseconds(CLOCK_MONOTONIC) - first,
-                     milliseconds(CLOCK_PROCESS_CPUTIME_ID), step);
+    if (!on)
+        return;
+    rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    std::fprintf(stderr, "timing: %8.1f wall %8.1f cpu %7ld page faults  %s\n",
+                 milliseconds(CLOCK_MONOTONIC) - first, milliseconds(CLOCK_PROCESS_CPUTIME_ID), usage.ru_minflt,
+                 step);
 }
