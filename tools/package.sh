@@ -24,7 +24,8 @@ fi
 flags() { (cd "$root" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"); }
 cxxflags="$(flags CXXFLAGS) $(flags CPPFLAGS | sed 's/-Wdate-time//')"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$(flags LDFLAGS)" >&2
+    "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$(flags LDFLAGS)" \
+    "-DCMAKE_MODULE_LINKER_FLAGS=$(flags LDFLAGS)" >&2
 # The setup step installed emscripten and the web page's npm packages; a packaged tev-export
 # without its page would be a broken --web.
 grep -q '^TEV_WEB_PAGE:INTERNAL=ON$' "$build/CMakeCache.txt" ||

@@ -442,6 +442,15 @@ TEST_F(EndToEnd, VideoRefusesOtherNamesAndLeavesNoFileItCannotFinish)
     EXPECT_NE(run.err.find("\ntev-snapshot: cannot write " + dir + "/"), std::string::npos) << run.err;
     EXPECT_EQ(listing(dir), Names{"set"});
     EXPECT_EQ(listing(dir + "/set"), Names{});
+    // A copy of the program without its video module beside it.
+    const std::string alone = fresh_dir("snapshot_without_video_module");
+    run = test_tool::run_tool("cp '" + std::string(TEV_SNAPSHOT_BINARY) + "' " + alone + " && export DISPLAY=" +
+                              display->name() + " && " + alone + "/tev-snapshot --size 64 --video " + alone +
+                              "/v.mp4 --construction " + alone + "/set");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tev-snapshot: cannot write a video: the video module tev-video.so is not installed beside " +
+                           alone + "/tev-snapshot\n");
+    EXPECT_EQ(listing(alone), (Names{"set", "tev-snapshot"}));
 }
 
 }  // namespace

@@ -18,13 +18,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Priority)" = optional ] || fail "Priority is $(field Priority)"
 [ "$(field Recommends)" = xvfb ] || fail "Recommends is $(field Recommends)"
 for library in libglut3.12 libpng16-16 libgif7 libx11-6 libassimp5 libcairo2 libpango-1.0-0 librsvg2-2 \
-    libqrencode4 fonts-dejavu-core; do
+    libqrencode4 libavformat59 fonts-dejavu-core; do
     field Depends | grep -q "$library" || fail "Depends lacks $library: $(field Depends)"
 done
 rm -rf "$work/unpacked"
 dpkg-deb -x "$deb" "$work/unpacked"
-for program in tev tev-snapshot tev-export; do
-    file "$work/unpacked/usr/bin/$program" | grep -q ', stripped' || fail "usr/bin/$program is not stripped"
+for program in bin/tev bin/tev-snapshot bin/tev-export lib/tev/tev-video.so; do
+    file "$work/unpacked/usr/$program" | grep -q ', stripped' || fail "usr/$program is not stripped"
 done
 rm -rf "$work/web"
 "$work/unpacked/usr/bin/tev-export" --web "$work/web" ||

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "tools/common/timing.h"
 
 void start_viewer(const char* program, const std::vector<ScriptStep>& steps)
 {
@@ -13,7 +14,9 @@ void start_viewer(const char* program, const std::vector<ScriptStep>& steps)
     argv[0] = name.data();
     int argc = 1;
     open_window(&argc, argv);
+    timing_step("window open");
     show_view_after(steps);
+    timing_step("start-up view and keys");
 }
 
 void show_view_after(const std::vector<ScriptStep>& steps)

@@ -1,6 +1,7 @@
-// Videos through FFmpeg's libraries: MP4 holds H.264 in yuv420p, which every
-// browser and phone plays, and WebM holds VP9. Like every file the tools
-// write, a video appears under its name only when it is complete.
+// Videos through FFmpeg's libraries, in a module loaded on the first video:
+// MP4 holds H.264 in yuv420p, which every browser and phone plays, and WebM
+// holds VP9. Like every file the tools write, a video appears under its name
+// only when it is complete.
 #pragma once
 
 #include <memory>
@@ -10,6 +11,8 @@
 
 // Whether the name ends in .mp4 or .webm (any case).
 bool is_video_name(const std::string& path);
+
+class VideoEncoder;
 
 class VideoWriter {
 public:
@@ -27,6 +30,5 @@ public:
     bool finish(std::string& error);
 
 private:
-    struct Encoder;
-    std::unique_ptr<Encoder> encoder_;
+    std::unique_ptr<VideoEncoder> encoder_;
 };

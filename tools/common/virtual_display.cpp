@@ -1,10 +1,10 @@
 #include "tools/common/virtual_display.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <X11/Xlib.h>
@@ -26,10 +26,12 @@ static bool on_path(const char* program)
 
 VirtualDisplay::~VirtualDisplay()
 {
-    if (pid_ > 0) {
+    if (held_)
+        XCloseDisplay(held_);
+    // Told to end, not waited for: it takes a while to, and needs nothing
+    // more from us. A process that ends leaves it to be reaped by init.
+    if (pid_ > 0)
         kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
 }
 
 // In the child: Xvfb, silent, writing its display number to `fd` once it
@@ -90,6 +92,11 @@ bool VirtualDisplay::start(std::string& error)
         error = std::string("cannot start Xvfb: ") + std::strerror(errno);
         return false;
     }
+    // A GL context on Xvfb uses Mesa's software driver, which takes about as
+    // long to load as Xvfb takes to start: loaded now, the two overlap. It
+    // stays loaded, and the toolkit's context finds it so.
+    if (*TEV_SOFTWARE_GL_DRIVER)
+        dlopen(TEV_SOFTWARE_GL_DRIVER, RTLD_NOW | RTLD_GLOBAL);
     const std::string number = read_display_number(fds[0]);
     close(fds[0]);
     if (number.empty()) {
@@ -109,11 +116,10 @@ bool find_display(VirtualDisplay& own, std::string& error)
         setenv("DISPLAY", own.name().c_str(), 1);
     }
     // The toolkit would end the process on a display it cannot open.
-    Display* x = XOpenDisplay(nullptr);
-    if (!x) {
+    own.held_ = XOpenDisplay(nullptr);
+    if (!own.held_) {
         error = std::string("cannot open the X display ") + std::getenv("DISPLAY");
         return false;
     }
-    XCloseDisplay(x);
     return true;
 }

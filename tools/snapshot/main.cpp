@@ -17,6 +17,7 @@
 #include "tools/common/headless.h"
 #include "tools/common/output_file.h"
 #include "tools/common/picture.h"
+#include "tools/common/timing.h"
 #include "tools/common/video.h"
 #include "tools/common/virtual_display.h"
 #include "tools/snapshot/booklet.h"
@@ -287,6 +288,7 @@ int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptS
     OffscreenFrame frame;
     if (!frame.create(o.size, error))
         return failure(program, error);
+    timing_step("frame ready");
     const ShipSection section(o.section);
     OutputSet written;
     PictureRequest request{frame, o.transparent, nullptr, written};
@@ -298,6 +300,7 @@ int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptS
     if (!write_pictures(request, o, error))
         return failure(program, error);
     written.commit();
+    timing_step("files written");
     return 0;
 }
 
@@ -305,16 +308,23 @@ int draw_pictures(const char* argv0, const Options& o, const std::vector<ScriptS
 
 int main(int argc, char** argv)
 {
+    timing_step("main");
     Options o;
     std::vector<ScriptStep> steps;
     if (const int status = read_command_line(command_line(o), argc, argv, steps); status >= 0)
         return status;
-    VirtualDisplay xvfb;
-    std::string error;
-    if (!find_display(xvfb, error))
-        return failure(program, error);
-    const int status = draw_pictures(argv[0], o, steps);
-    // The toolkit lets go of the display before the private server ends.
-    glutExit();
+    int status;
+    {
+        VirtualDisplay xvfb;
+        std::string error;
+        if (!find_display(xvfb, error))
+            return failure(program, error);
+        timing_step("display found");
+        status = draw_pictures(argv[0], o, steps);
+        // The toolkit lets go of the display before the private server ends.
+        glutExit();
+        timing_step("display closed");
+    }
+    timing_step("exit");
     return status;
 }

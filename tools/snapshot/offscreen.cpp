@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "render/render.h"
+#include "tools/common/timing.h"
 
 // Framebuffer objects came after OpenGL 1.1, so their entry points are
 // looked up at run time.
@@ -124,6 +125,7 @@ Picture OffscreenFrame::draw(const std::function<void()>& overlay)
     if (overlay)
         overlay();
     glFinish();
+    timing_step("frame drawn");
     // The frame selects the window's back buffer, which a framebuffer object
     // refuses; drawing goes to its colour attachment all the same.
     while (glGetError() != GL_NO_ERROR) {
@@ -133,14 +135,16 @@ Picture OffscreenFrame::draw(const std::function<void()>& overlay)
     Picture picture;
     picture.width = picture.height = size_;
     picture.rgba.resize(size_t(size_) * size_ * 4);
-    std::vector<uint8_t> rows(picture.rgba.size());
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, size_, size_, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    glReadPixels(0, 0, size_, size_, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
     const size_t stride = size_t(size_) * 4;
-    for (int y = 0; y < size_; ++y)  // OpenGL counts rows from the bottom
-        std::copy_n(&rows[size_t(size_ - 1 - y) * stride], stride, &picture.rgba[size_t(y) * stride]);
+    for (int y = 0; y < size_ / 2; ++y) {  // OpenGL counts rows from the bottom
+        uint8_t* row = &picture.rgba[size_t(y) * stride];
+        std::swap_ranges(row, row + stride, &picture.rgba[size_t(size_ - 1 - y) * stride]);
+    }
     for (size_t i = 3; i < picture.rgba.size(); i += 4)
         picture.rgba[i] = 255;
+    timing_step("frame read back");
     return picture;
 }
 

@@ -6,7 +6,7 @@
 # the system's, through a directory of links that holds only them.
 set(wasm_sources ${tev_core_sources}
     tools/gl_capture/gl_capture.cpp tools/gl_capture/matrices.cpp tools/gl_capture/tessellation.cpp
-    tools/common/key_script.cpp tools/common/headless.cpp tools/common/view_link.cpp
+    tools/common/key_script.cpp tools/common/headless.cpp tools/common/timing.cpp tools/common/view_link.cpp
     tools/common/section_plane.cpp
     tools/export/model.cpp tools/export/web/wasm/tev_wasm.cpp)
 
