@@ -15,6 +15,7 @@
 #include "ship/ship.h"
 #include "tools/common/command_line.h"
 #include "tools/common/headless.h"
+#include "tools/common/large_pages.h"
 #include "tools/common/output_file.h"
 #include "tools/common/picture.h"
 #include "tools/common/timing.h"
@@ -313,6 +314,7 @@ int main(int argc, char** argv)
     std::vector<ScriptStep> steps;
     if (const int status = read_command_line(command_line(o), argc, argv, steps); status >= 0)
         return status;
+    back_heap_with_large_pages();
     int status;
     {
         VirtualDisplay xvfb;
