@@ -15,6 +15,7 @@
 
 #include "ship/ship.h"
 #include "tests/e2e/e2e_fixture.h"
+#include "tools/common/large_pages.h"
 #include "tools/common/picture.h"
 #include "view/view_state.h"
 
@@ -36,6 +37,32 @@ test_tool::Outcome snapshot(const std::string& args, const std::string& display,
 
 using test_tool::listing;
 using Names = std::vector<std::string>;
+
+// The VmFlags lines of the process's heap, from /proc/self/smaps: one a
+// mapping, for advice splits the heap into several.
+std::string heap_flags()
+{
+    std::ifstream smaps("/proc/self/smaps");
+    std::string flags;
+    bool in_heap = false;
+    for (std::string line; std::getline(smaps, line);) {
+        if (line.find('-') < line.find(' '))  // a mapping's first line
+            in_heap = line.size() >= 6 && line.compare(line.size() - 6, 6, "[heap]") == 0;
+        else if (in_heap && line.rfind("VmFlags:", 0) == 0)
+            flags += line + "\n";
+    }
+    return flags;
+}
+
+// A compiler that drops the unused block that grows the heap, or a limit
+// glibc refuses, loses the large pages without a sound; the kernel marks an
+// area advised to use them "hg", whether or not it has them to give.
+TEST(LargePages, AdviseTheHeapToUseThem)
+{
+    back_heap_with_large_pages();
+    const std::string flags = heap_flags();
+    EXPECT_NE(flags.find(" hg"), std::string::npos) << flags;
+}
 
 Picture load(const std::string& path)
 {
