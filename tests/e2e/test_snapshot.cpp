@@ -469,14 +469,28 @@ TEST_F(EndToEnd, VideoRefusesOtherNamesAndLeavesNoFileItCannotFinish)
     EXPECT_NE(run.err.find("\ntev-snapshot: cannot write " + dir + "/"), std::string::npos) << run.err;
     EXPECT_EQ(listing(dir), Names{"set"});
     EXPECT_EQ(listing(dir + "/set"), Names{});
-    // A copy of the program without its video module beside it.
-    const std::string alone = fresh_dir("snapshot_without_video_module");
-    run = test_tool::run_tool("cp '" + std::string(TEV_SNAPSHOT_BINARY) + "' " + alone + " && export DISPLAY=" +
-                              display->name() + " && " + alone + "/tev-snapshot --size 64 --video " + alone +
-                              "/v.mp4 --construction " + alone + "/set");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "tev-snapshot: cannot write a video: the video module tev-video.so is not installed beside " +
-                           alone + "/tev-snapshot\n");
+}
+
+// A copy of the program without the modules beside it: what needs one says
+// which, and leaves nothing behind.
+TEST_F(EndToEnd, SnapshotWithoutItsModulesNamesTheMissingOne)
+{
+    const std::string alone = fresh_dir("snapshot_without_modules");
+    const std::string copy = "cp '" + std::string(TEV_SNAPSHOT_BINARY) + "' " + alone + " && export DISPLAY=" +
+                             display->name() + " && " + alone + "/tev-snapshot --size 640 ";
+    const struct {
+        std::string args, err;
+    } cases[] = {
+        {"--video " + alone + "/v.mp4 --construction " + alone + "/set",
+         "cannot write a video: the video module tev-video.so"},
+        {"--booklet " + alone + "/b.pdf", "cannot write a booklet: the documents module tev-documents.so"},
+        {"--cutaway " + alone + "/c.svg", "cannot write a cutaway: the documents module tev-documents.so"},
+    };
+    for (const auto& c : cases) {
+        const test_tool::Outcome run = test_tool::run_tool(copy + c.args);
+        EXPECT_EQ(run.status, 1) << c.args;
+        EXPECT_EQ(run.err, "tev-snapshot: " + c.err + " is not installed beside " + alone + "/tev-snapshot\n");
+    }
     EXPECT_EQ(listing(alone), (Names{"set", "tev-snapshot"}));
 }
 

@@ -23,7 +23,7 @@ for library in libglut3.12 libpng16-16 libgif7 libx11-6 libassimp5 libcairo2 lib
 done
 rm -rf "$work/unpacked"
 dpkg-deb -x "$deb" "$work/unpacked"
-for program in bin/tev bin/tev-snapshot bin/tev-export lib/tev/tev-video.so; do
+for program in bin/tev bin/tev-snapshot bin/tev-export lib/tev/tev-video.so lib/tev/tev-documents.so; do
     file "$work/unpacked/usr/$program" | grep -q ', stripped' || fail "usr/$program is not stripped"
 done
 rm -rf "$work/web"

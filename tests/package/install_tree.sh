@@ -9,7 +9,7 @@ trap 'rm -rf "$dest"' EXIT
 prefix=/opt/tev
 
 DESTDIR=$dest/root cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/tev bin/tev-snapshot bin/tev-export lib/tev/tev-video.so \
+for file in bin/tev bin/tev-snapshot bin/tev-export lib/tev/tev-video.so lib/tev/tev-documents.so \
             share/man/man1/tev.1.gz share/man/man1/tev-snapshot.1.gz share/man/man1/tev-export.1.gz \
             share/applications/tev.desktop share/icons/hicolor/256x256/apps/tev.png \
             share/doc/tev/README.md share/doc/tev/copyright share/doc/tev/changelog.gz; do

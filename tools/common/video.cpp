@@ -1,38 +1,18 @@
 #include "tools/common/video.h"
 
-#include <dlfcn.h>
-#include <limits.h>
-#include <unistd.h>
-
+#include "tools/common/program_module.h"
 #include "tools/common/video_encoder.h"
 
 bool is_video_name(const std::string& path) { return video_container_of(path) != nullptr; }
 
-// The video module: beside the program in the build tree, in its library
-// directory where it is installed. Loaded once and kept.
+// The video module, loaded on the first video.
 static NewVideoEncoder load_video_module(std::string& error)
 {
     static NewVideoEncoder make = nullptr;
-    if (make)
-        return make;
-    char program[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", program, sizeof program - 1);
-    std::string dir = n > 0 ? std::string(program, size_t(n)) : std::string();
-    dir = dir.substr(0, dir.rfind('/') + 1);
-    for (const std::string& path : {dir + TEV_VIDEO_MODULE, dir + TEV_VIDEO_MODULE_FROM_PROGRAM}) {
-        if (access(path.c_str(), F_OK) != 0)
-            continue;
-        void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (module)
-            make = reinterpret_cast<NewVideoEncoder>(dlsym(module, new_video_encoder_name));
-        if (make)
-            return make;
-        error = std::string("cannot load the video module: ") + dlerror();
-        return nullptr;
-    }
-    error = std::string("cannot write a video: the video module ") + TEV_VIDEO_MODULE + " is not installed beside " +
-            (n > 0 ? std::string(program, size_t(n)) : std::string("the program"));
-    return nullptr;
+    if (!make)
+        make = reinterpret_cast<NewVideoEncoder>(load_program_module(
+            TEV_VIDEO_MODULE, TEV_VIDEO_MODULE_FROM_PROGRAM, new_video_encoder_name, "video", "write a video", error));
+    return make;
 }
 
 VideoWriter::VideoWriter() = default;

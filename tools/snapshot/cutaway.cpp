@@ -312,11 +312,6 @@ bool write_cairo_page(const CutawayDrawing& d, const std::string& path, std::FIL
 
 }  // namespace
 
-std::string cutaway_plane_problem(const SectionPlane& plane)
-{
-    return plane.axis == 2 ? "--cutaway looks at the ship from the side and cuts across x or y, not z" : "";
-}
-
 bool make_cutaway(const PictureRequest& request, const SectionPlane& plane, double width, double height,
                   CutawayDrawing& d, std::string& error)
 {

@@ -21,9 +21,8 @@
 #include "tools/common/timing.h"
 #include "tools/common/video.h"
 #include "tools/common/virtual_display.h"
-#include "tools/snapshot/booklet.h"
-#include "tools/snapshot/cutaway.h"
 #include "tools/snapshot/deck_plans.h"
+#include "tools/snapshot/documents.h"
 #include "tools/snapshot/highlight.h"
 #include "tools/snapshot/offscreen.h"
 #include "tools/snapshot/picture_series.h"
@@ -270,11 +269,11 @@ bool write_pictures(const PictureRequest& request, const Options& o, std::string
     if (!o.construction.empty())
         return write_construction(request, o.construction, o.video, error);
     if (!o.booklet.empty())
-        return write_booklet(request, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys, o.section},
-                             error);
+        return write_booklet_through_module(
+            request, {o.booklet, o.paper.empty() ? "a4" : o.paper, o.link, o.keys, o.section}, error);
     if (!o.cutaway.empty())
-        return write_cutaway(request, o.section.value_or(centre_line_cut), o.cutaway,
-                             o.size_given ? o.size : int(2 * cutaway_page_width), error);
+        return write_cutaway_through_module(request, o.section.value_or(centre_line_cut), o.cutaway,
+                                            o.size_given ? o.size : int(2 * cutaway_page_width), error);
     if (!o.turntable.empty())
         return write_turntable(request, o.turntable, o.video, error);
     if (vector_format(o.out) >= 0)
