@@ -27,7 +27,8 @@ bool write_cutaway_through_module(const PictureRequest& request, const SectionPl
     return writers && writers->cutaway(request, plane, path, png_width, error);
 }
 
-// Asked of the command line, before anything is drawn.
+// Asked of the command line, before anything is drawn: in the program, so
+// that a wrong plane is refused without loading the module.
 std::string cutaway_plane_problem(const SectionPlane& plane)
 {
     return plane.axis == 2 ? "--cutaway looks at the ship from the side and cuts across x or y, not z" : "";
